@@ -1,0 +1,43 @@
+// Laying melds: the player's melding actions, wild cards, canastas and the meld check.
+#pragma once
+
+#include <string>
+
+#include "game/card_pile.h"
+
+namespace tavolex {
+
+class Table;
+
+// Reasons a meld check fails, shown after "Discarding is not possible now: ".
+extern const char* const kRejectTooFewCards;      // code 1
+extern const char* const kRejectBlackThrees;      // code 3
+extern const char* const kRejectTooManyWildcards; // code 5
+extern const char* const kRejectWildCanasta;      // code 7
+extern const char* const kRejectTopCard;
+std::string RejectInitialMeld(int minimum, int total);  // code 4
+// The last card may not be discarded without the canastas needed to go out.
+std::string RejectGoingOut(int canastasNeeded);
+
+// The meld check of the player's meld area; on failure it sets RejectReason.
+bool MeldsValid(Table& table);
+// MeldsValid, and no pile take still pending.
+bool MeldsValidForDiscard(Table& table);
+void UpdateBlackThreesAllowed(Table& table);
+
+// A click on a natural card of the hand (its index in PlayerHand).
+void MeldCard(Table& table, int handIndex);
+// Shift-click (every card of the rank) or ctrl-click (onlyToThree: enough to make three).
+void MeldRank(Table& table, int handIndex, bool onlyToThree);
+// Lays one joker (or else deuce) of the hand on the player's meld of a column.
+void AddWildToMeld(Table& table, int column);
+// A click on a meld card: one wild card, or with shift enough to complete the canasta.
+void WildOntoMeld(Table& table, int column, bool shift);
+void CompleteWithWilds(Table& table, int column);
+enum class WildCanastaMode { One, UpToThree, UpToSeven };
+// A click on a wild card of the hand: starts or extends the wild-card canasta in column 1.
+void ExtendWildCanasta(Table& table, WildCanastaMode mode);
+// Canasta test and squaring of one column of either side; true when it is a canasta.
+bool SquareCanasta(Table& table, CardPile& pile, bool playerSide, int column);
+
+}  // namespace tavolex

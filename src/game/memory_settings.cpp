@@ -1,0 +1,55 @@
+#include "game/memory_settings.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+namespace tavolex {
+
+namespace {
+std::string Fold(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::string SubkeyPrefix(const std::string& subkey) {
+    return subkey.empty() ? std::string() : Fold(subkey) + "\\";
+}
+}  // namespace
+
+SettingValue MemorySettings::ReadValue(const std::string& path, const SettingValue& defaultValue) {
+    auto found = values_.find(Fold(path));
+    return found == values_.end() ? defaultValue : found->second;
+}
+
+void MemorySettings::WriteValue(const std::string& path, const SettingValue& value) {
+    values_[Fold(path)] = value;
+}
+
+void MemorySettings::DeleteKey(const std::string& subkey) {
+    const std::string prefix = SubkeyPrefix(subkey);
+    std::erase_if(values_, [&](const auto& entry) { return entry.first.starts_with(prefix); });
+}
+
+bool MemorySettings::KeyExists(const std::string& subkey) {
+    const std::string prefix = SubkeyPrefix(subkey);
+    return std::any_of(values_.begin(), values_.end(),
+                       [&](const auto& entry) { return entry.first.starts_with(prefix); });
+}
+
+bool MemorySettings::ValueExists(const std::string& path) { return values_.count(Fold(path)) > 0; }
+
+std::vector<std::string> MemorySettings::GetKeyNames(const std::string& subkey) {
+    const std::string prefix = SubkeyPrefix(subkey);
+    std::set<std::string> names;
+    for (const auto& [path, value] : values_) {
+        if (!path.starts_with(prefix)) continue;
+        const std::string rest = path.substr(prefix.size());
+        const size_t slash = rest.find('\\');
+        if (slash != std::string::npos) names.insert(rest.substr(0, slash));
+    }
+    return {names.begin(), names.end()};
+}
+
+}  // namespace tavolex

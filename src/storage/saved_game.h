@@ -1,0 +1,50 @@
+// The saved-game file: a text with every pile, tally and turn field of the game state.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "game/game_state.h"
+
+namespace tavolex {
+
+class Clock;
+class Random;
+class Table;
+
+constexpr const char* kSavedGameMagic = "TavolexSavedGame";
+constexpr int kSavedGameVersion = 415;
+constexpr const char* kAutosaveFileName = "autosave.tvx";
+constexpr const char* kLoadErrorText =
+    "An error occurred while loading the file; the game cannot be opened.";
+
+// What a saved-game text holds, read into a fresh state without touching the running game.
+struct SavedGame {
+    GameState state;   // the piles, tallies and turn fields of the file; the rest at defaults
+    int layout = 0;    // the layout index the positions were taken in
+    std::string peerText;  // the loaded game as the peer is sent it
+};
+
+enum class ReadError { None, NotSavedGame, Version, Damaged };
+
+struct ReadResult {
+    ReadError error = ReadError::None;
+    std::optional<SavedGame> game;
+};
+
+// Writes the file's text; each line's key is drawn from the generator and the clock.
+std::string WriteSavedGame(const GameState& state, int layout, Random& random, Clock& clock);
+// Reads a whole text; anything malformed, or a pack that breaks the game's invariants,
+// gives Damaged and no game.
+ReadResult ReadSavedGame(std::string_view text);
+
+// The menu command (automatic false) and the exit, start-up and network calls (automatic true,
+// with the path given or the autosave file).
+bool SaveGame(Table& table, bool automatic, const std::optional<std::string>& path = {});
+bool LoadGame(Table& table, bool automatic, const std::optional<std::string>& path = {});
+// The magic test of the first 16 characters.
+bool CheckSavedGame(const std::string& path);
+
+}  // namespace tavolex
