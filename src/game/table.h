@@ -26,6 +26,8 @@ class OpponentPlayer {
 public:
     virtual ~OpponentPlayer() = default;
     virtual void PlayTurn(Table& table) = 0;
+    // Forgets what the opponent remembered of the last hand (called at each deal).
+    virtual void ResetHandMemory() {}
 };
 
 // Where a rule procedure hands on to the game flow.
@@ -58,6 +60,8 @@ public:
     GameState state;
     TableLayout layout = ComputeTableLayout(0);
     int Resolution = 0;
+    // The layout the cards' positions were last placed in.
+    int LastAppliedResolution = 0;
     UndoList undo;
 
     // Presentation.
@@ -77,6 +81,8 @@ public:
     std::string PeerName;
     uint8_t ComputerLevel = kBeginner;
     uint8_t SavedComputerLevel = kBeginner;
+    // In a network game only one side deals each hand; the other waits for the deal text.
+    bool DealsNextHand = true;
 
     // Where saved games without a folder go ("autosave.tvx").
     std::string ProgramFolder;
