@@ -54,8 +54,8 @@ TEST(CardPile, UpwardColumnsGrowAndShrinkUpward) {
     }
     EXPECT_EQ(pile.cards[2].y, 164);
     RemoveCardAt(pile, -1, 0, false, 5);
-    EXPECT_EQ(pile.cards[0].y, 176);
-    EXPECT_EQ(pile.cards[1].y, 164);
+    EXPECT_EQ(pile.cards[0].y, 188);  // both moved back down toward the anchor's start
+    EXPECT_EQ(pile.cards[1].y, 176);
     EXPECT_EQ(pile.anchors[5].y, 176);
 }
 

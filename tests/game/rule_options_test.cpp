@@ -53,7 +53,7 @@ TEST(RuleOptions, PileFrozenForEachSideSeparately) {
     EXPECT_FALSE(game.table.PileFrozenFor());
     game.table.rules().InitialBlockForBoth = 1;
 
-    test::BuildPosition(game, {.playerHand = "heart5 club9", .playerMelds = "spadek clubk heartk",
+    test::BuildPosition(game, {.playerHand = "heart5 club9", .playerMelds = "spadeh clubh hearth",
                                .discardPile = "spade9", .playerHasDrawn = false});
     EXPECT_FALSE(game.table.PileFrozenFor());
     game.state().PlayerLocked = 1;  // the opponent's turn: it has not melded
