@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/clock.h"
+#include "game/computer_memory.h"
 #include "game/dialogs.h"
 #include "game/game_state.h"
 #include "game/peer_link.h"
@@ -58,6 +59,7 @@ public:
     Table& operator=(const Table&) = delete;
 
     GameState state;
+    ComputerMemory computer;
     TableLayout layout = ComputeTableLayout(0);
     int Resolution = 0;
     // The layout the cards' positions were last placed in.
@@ -73,6 +75,7 @@ public:
     bool ShowTurns = true;
     bool TableShowing = false;
     int32_t MeldDelay = 300;  // the computer's melding delay in milliseconds
+    int32_t Aggression = 50;  // percent; only the Expert reads it
     // Whether each deal reseeds the generator from the clock (off for replayable runs).
     bool ReseedFromClock = true;
 

@@ -1,0 +1,9 @@
+#include "computer/beginner.h"
+
+#include "game/table.h"
+
+namespace tavolex {
+
+void BeginnerTurn(Table&) {}
+
+}  // namespace tavolex

@@ -1,0 +1,150 @@
+#include "computer/computer_hand.h"
+
+#include <algorithm>
+
+#include "computer/census.h"
+#include "game/melds.h"
+
+namespace tavolex {
+
+namespace {
+void RepaintAfterMeld(Table& table, const CardRecord& card, int fromX, int fromY) {
+    table.RepaintOpponentHandRow();
+    table.ShowMove(card, fromX, fromY);
+    table.RepaintOpponentMeldColumn(table.layout.ColumnOf(card.x));
+    table.view.PauseWithHourglass(table.MeldDelay);
+}
+}  // namespace
+
+int32_t OpponentCanastaRowY(const Table& table) { return table.layout.OpponentMeldTop - kCardStep; }
+
+void AddToComputerHand(Table& table, CardRecord card, bool animate) {
+    GameState& state = table.state;
+    state.OpponentPhase = 1;
+    const int fromX = card.x;
+    const int fromY = card.y;
+    int32_t lastX = table.layout.LeftMargin - state.HandOverlap;
+    for (const CardRecord& held : state.OpponentHand) lastX = std::max(lastX, held.x);
+    card.faceUp = state.OpponentFaceUp;
+    card.y = 5;
+    card.x = lastX + state.HandOverlap;
+    PushCard(state.OpponentHand, card);
+    if (animate) {
+        CardRecord shown = card;
+        shown.faceUp = 0;  // the card travels showing the back of its deck
+        table.view.ShowCardMove(shown, fromX, fromY, card.x, card.y, false);
+        table.RepaintOpponentHandRow();
+    }
+}
+
+CardRecord RemoveFromComputerHand(Table& table, int index) {
+    CardPile& hand = table.state.OpponentHand;
+    if (index < 0 || index >= hand.count) {
+        table.dialogs.Warning("Internal Failure removing card from computer's hand");
+        table.view.CloseProgram();
+        throw ComputerTurnAborted{};
+    }
+    const CardRecord removed = hand.cards[index];
+    for (int i = index; i + 1 < hand.count; ++i) hand.cards[i] = hand.cards[i + 1];
+    --hand.count;
+    for (int i = 0; i < hand.count; ++i)
+        if (hand.cards[i].x > removed.x) hand.cards[i].x -= table.state.HandOverlap;
+    return removed;
+}
+
+CardRecord MeldFromHand(Table& table, int index) {
+    GameState& state = table.state;
+    CardCensus(table);
+    CardRecord card = RemoveFromComputerHand(table, index);
+    const int fromX = card.x;
+    const int fromY = card.y;
+    card.faceUp = 1;
+    const int rank = card.rank;
+    const int before = state.OpponentMeldCount[rank];
+    if (before < 7) {
+        PlaceInColumnAt(state.OpponentMelds, false, false, rank, card);
+    } else {
+        card.x = state.OpponentMelds.anchors[rank].x;
+        card.y = OpponentCanastaRowY(table) - kCardStep;
+    }
+    PushCard(state.OpponentMelds, card);
+    if (!IsRedThree(card.cardId)) state.OpponentMeldPoints += card.points;
+    RepaintAfterMeld(table, card, fromX, fromY);
+    if (before >= 6) SquareCanasta(table, state.OpponentMelds, false, rank);
+    return card;
+}
+
+void ComputerAddWild(Table& table, int rank) {
+    GameState& state = table.state;
+    CardCensus(table);
+    int wildRank = -1;
+    if (state.OpponentHandCount[kRankJoker] > 0) wildRank = kRankJoker;
+    else if (state.OpponentHandCount[kRankDeuce] > 0) wildRank = kRankDeuce;
+    if (wildRank < 0) {
+        table.dialogs.Error("Meld error: Wildcard not found.");
+        return;
+    }
+    const int before = state.OpponentMeldCount[rank];
+    CardRecord card = RemoveFromComputerHand(table, FindCardOfRank(table, wildRank));
+    const int fromX = card.x;
+    const int fromY = card.y;
+    card.faceUp = 1;
+    Anchor& anchor = state.OpponentMelds.anchors[rank];
+    card.x = anchor.x;
+    card.y = (before >= 7 ? OpponentCanastaRowY(table) : anchor.y) - kCardStep;
+    anchor.y = card.y;
+    PushCard(state.OpponentMelds, card);
+    state.OpponentMeldPoints += card.points;
+    RepaintAfterMeld(table, card, fromX, fromY);
+    if (before > 5) SquareCanasta(table, state.OpponentMelds, false, rank);
+}
+
+void LayRedThrees(Table& table, bool fromLast) {
+    for (;;) {
+        const CardPile& hand = table.state.OpponentHand;
+        int found = -1;
+        for (int i = 0; i < hand.count; ++i) {
+            const int index = fromLast ? hand.count - 1 - i : i;
+            if (IsRedThree(hand.cards[index].cardId)) {
+                found = index;
+                break;
+            }
+        }
+        if (found < 0) return;
+        const CardRecord card = MeldFromHand(table, found);
+        table.RepaintOpponentMeldColumn(table.layout.ColumnOf(card.x));
+        table.view.PauseWithHourglass(table.MeldDelay);
+    }
+}
+
+void MeldRankFromHand(Table& table, int rank, bool fromLast, int max) {
+    for (int melded = 0; max == 0 || melded < max; ++melded) {
+        const CardPile& hand = table.state.OpponentHand;
+        int found = -1;
+        for (int i = 0; i < hand.count && found < 0; ++i) {
+            const int index = fromLast ? hand.count - 1 - i : i;
+            if (hand.cards[index].rank == rank) found = index;
+        }
+        if (found < 0) break;
+        MeldFromHand(table, found);
+    }
+    CardCensus(table);
+    if (table.state.OpponentMeldCount[rank] == 2 && rank > kRankThree) ComputerAddWild(table, rank);
+}
+
+int FindCardOfRank(const Table& table, int rank) {
+    const CardPile& hand = table.state.OpponentHand;
+    for (int i = 0; i < hand.count; ++i)
+        if (hand.cards[i].rank == rank) return i;
+    return -1;
+}
+
+int WildsInMeld(const Table& table, int rank) {
+    const int32_t x = table.layout.ColumnLeft(rank);
+    int wilds = 0;
+    for (const CardRecord& card : table.state.OpponentMelds)
+        if (card.x == x && IsWildRank(card.rank)) ++wilds;
+    return wilds;
+}
+
+}  // namespace tavolex
