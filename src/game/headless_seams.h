@@ -27,6 +27,7 @@ public:
     void ShowStatus(const std::string& text, bool error) override {
         status = text;
         statusIsError = error;
+        if (keepStatusLog) statusLog.push_back(text);
     }
     void Beep() override { ++beeps; }
     void EnableUndo(bool enabled) override { undoEnabled = enabled; }
@@ -42,6 +43,9 @@ public:
     long pausedMs = 0;
     std::string status;
     bool statusIsError = false;
+    // Every text shown, oldest first, while a test asks for it (long runs would only grow it).
+    bool keepStatusLog = false;
+    std::vector<std::string> statusLog;
     int beeps = 0;
     bool undoEnabled = false;
     bool endHandVisible = false;
