@@ -1,13 +1,204 @@
 #include "storage/saved_game.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "game/melds.h"
+#include "game/status_texts.h"
 #include "game/table.h"
+#include "storage/saved_game_format.h"
+#include "table/screen_layout.h"
 
 namespace tavolex {
 
-std::string WriteSavedGame(const GameState&, int, Random&, Clock&) { return {}; }
-ReadResult ReadSavedGame(std::string_view) { return {ReadError::Damaged, std::nullopt}; }
-bool SaveGame(Table&, bool, const std::optional<std::string>&) { return false; }
-bool LoadGame(Table&, bool, const std::optional<std::string>&) { return false; }
-bool CheckSavedGame(const std::string&) { return false; }
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kRefusedWhileTakingPile =
+    "A game cannot be saved while taking the discard pile";
+constexpr const char* kRefusedIncorrectMeld =
+    "This game cannot be saved now because your meld is incorrect";
+constexpr const char* kLoadInNetworkGameQuestion =
+    "You have a network game running. Are you sure you want to load a game?";
+constexpr const char* kNotSavedGameText = " : this file is not a Tavolex saved game";
+constexpr const char* kProposalWithoutPlayer = "player.tvx";
+constexpr std::string_view kCharactersNotInFileNames = "\"*:<>?\\";
+constexpr int kMaxProposedNameCharacters = 250;
+// Far above the largest file the writer can produce (nine full piles).
+constexpr size_t kMaxSavedGameBytes = 1 << 20;
+
+std::string AutosavePath(const Table& table) {
+    return (fs::path(table.ProgramFolder) / kAutosaveFileName).string();
+}
+
+// Cuts at whole characters, so a name in UTF-8 never ends inside one.
+std::string ProposedFileName(const std::string& playerName) {
+    if (playerName.empty()) return kProposalWithoutPlayer;
+    std::string name;
+    int characters = 0;
+    for (const char c : playerName) {
+        if (kCharactersNotInFileNames.find(c) != std::string_view::npos) continue;
+        const bool continuesCharacter = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+        if (!continuesCharacter && characters++ == kMaxProposedNameCharacters) break;
+        name += c;
+    }
+    return name + ".tvx";
+}
+
+// The new file replaces the old one only once it is complete, so a failed save leaves the
+// previous game in place.
+bool WriteFileAtomically(const std::string& path, const std::string& text) {
+    const fs::path target(path);
+    fs::path temporary = target;
+    temporary += ".tmp";
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    std::error_code error;
+    if (out) fs::rename(temporary, target, error);
+    if (!out || error) {
+        fs::remove(temporary, error);
+        return false;
+    }
+    return true;
+}
+
+// At most limit + 1 bytes, so an oversized file shows as one without being read whole.
+std::optional<std::string> ReadFileStart(const std::string& path, size_t limit) {
+    std::error_code error;
+    if (!fs::is_regular_file(path, error)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string text(limit + 1, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<size_t>(in.gcount()));
+    return text;
+}
+
+std::string UpperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return text;
+}
+
+bool CheckMagic(std::string_view text, const std::string& path, Dialogs& dialogs) {
+    if (text.starts_with(kSavedGameMagic)) return true;
+    dialogs.Error(UpperCase(path) + kNotSavedGameText);
+    return false;
+}
+
+// The LOADGAME segment that the file does not hold: it follows from the state after loading.
+std::string TurnSegment(const GameState& state) {
+    std::string segment;
+    for (const int32_t value :
+         {int32_t{state.PileFrozen != 0}, int32_t{state.Prompt}, int32_t{state.OpponentPhase},
+          state.PlayerMeldedBefore, state.PlayerScore, state.OpponentScore}) {
+        segment += std::to_string(value) + ' ';
+    }
+    return segment;
+}
+
+void ApplySavedGame(Table& table, const SavedGame& game) {
+    GameState& state = table.state;
+    CopySavedFields(game.state, state);
+    state.NothingDrawnYet = !state.HasDrawn;
+
+    const TableLayout savedLayout = ComputeTableLayout(game.layout);
+    if (savedLayout != table.layout) RemapLayout(state, savedLayout, table.layout);
+    table.LastAppliedResolution = table.Resolution;
+
+    // Before the prompt, whose text differs once the stock is exhausted.
+    state.StockExhausted = state.Stock.Empty();
+    table.view.ShowEndHandButton(state.StockExhausted);
+    table.SetPrompt(state.Prompt);
+    // A game saved during the opponent's turn resumes it from its start.
+    if (state.Prompt == kPromptOpponentTurn && state.OpponentPhase == kOpponentIdle) {
+        state.OpponentPhase = 0;
+    }
+
+    state.EndHandRequested = 0;
+    table.undo.Clear();
+    table.view.EnableUndo(false);
+    table.DiscardSpread = 0;
+    state.PlayerLocked = state.Prompt == kPromptOpponentTurn;
+    state.PlayerMeldedBefore = table.CurrentMeldValue();
+    state.OpponentMeldedBefore = state.OpponentMeldPoints;
+    table.ConcealAfterLoad = 1;
+    state.GameInProgress = 1;
+    if (!table.PaintSuppressed) table.view.RepaintAll();
+
+    if (table.NetworkActive) {
+        table.SendToken(kTokenLoadGame, game.peerText + TurnSegment(state));
+    } else if (state.PlayerLocked && table.flow) {
+        table.flow->StartOpponentTurn();
+    }
+}
+
+}  // namespace
+
+void CopySavedFields(const GameState& from, GameState& to) {
+    for (const saved_game::PileLine& line : saved_game::kPileLines) {
+        to.*line.pile = from.*line.pile;
+    }
+    for (MeldTally GameState::*tally : saved_game::kTallyLines) to.*tally = from.*tally;
+    saved_game::ForEachTurnField(
+        [&](auto member, saved_game::TurnField) { to.*member = from.*member; });
+}
+
+bool SaveGame(Table& table, bool automatic, const std::optional<std::string>& path) {
+    if (table.state.PileTakeUndoable && !automatic) {
+        table.dialogs.Information(kRefusedWhileTakingPile);
+        return false;
+    }
+    if (!MeldsValid(table)) {
+        if (!automatic) table.dialogs.Information(kRefusedIncorrectMeld);
+        return false;
+    }
+    const std::optional<std::string> file =
+        automatic
+            ? path.value_or(AutosavePath(table))
+            : table.dialogs.AskSaveFileName(ProposedFileName(table.statistics.CurrentPlayerName()));
+    if (!file) return false;
+    const std::string text =
+        WriteSavedGame(table.state, table.Resolution, table.random, table.clock);
+    if (WriteFileAtomically(*file, text)) return true;
+    if (!automatic) table.dialogs.Error("The game could not be saved to " + *file + ".");
+    return false;
+}
+
+bool LoadGame(Table& table, bool automatic, const std::optional<std::string>& path) {
+    if (table.NetworkActive && table.state.GameInProgress &&
+        !table.dialogs.AskYesNo(kLoadInNetworkGameQuestion)) {
+        return false;
+    }
+    const std::optional<std::string> file =
+        automatic ? path.value_or(AutosavePath(table)) : table.dialogs.AskLoadFileName();
+    if (!file) return false;
+    const std::optional<std::string> text = ReadFileStart(*file, kMaxSavedGameBytes);
+    if (!text || !CheckMagic(*text, *file, table.dialogs)) return false;
+
+    const ReadResult result = text->size() > kMaxSavedGameBytes
+                                  ? ReadResult{ReadError::Damaged, std::nullopt}
+                                  : ReadSavedGame(*text);
+    if (result.error == ReadError::Version) {
+        table.dialogs.Error("Version error. The file " + *file + " cannot be read by Tavolex.");
+        return false;
+    }
+    if (!result.game) {
+        table.dialogs.Error(kLoadErrorText);
+        return false;
+    }
+    ApplySavedGame(table, *result.game);
+    return true;
+}
+
+bool CheckSavedGame(const std::string& path, Dialogs& dialogs) {
+    const std::optional<std::string> start = ReadFileStart(path, std::strlen(kSavedGameMagic));
+    return start && CheckMagic(*start, path, dialogs);
+}
 
 }  // namespace tavolex

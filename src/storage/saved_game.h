@@ -11,6 +11,7 @@
 namespace tavolex {
 
 class Clock;
+class Dialogs;
 class Random;
 class Table;
 
@@ -22,9 +23,12 @@ constexpr const char* kLoadErrorText =
 
 // What a saved-game text holds, read into a fresh state without touching the running game.
 struct SavedGame {
-    GameState state;   // the piles, tallies and turn fields of the file; the rest at defaults
-    int layout = 0;    // the layout index the positions were taken in
-    std::string peerText;  // the loaded game as the peer is sent it
+    GameState state;  // the piles, tallies and turn fields of the file; the rest at defaults
+    int layout = 0;   // the layout index the positions were taken in
+    // The part of the peer's LOADGAME message that comes from the file: the nine pile segments
+    // and the three tally segments, each ended by the field separator. The turn segment depends
+    // on the state after loading, so LoadGame adds it.
+    std::string peerText;
 };
 
 enum class ReadError { None, NotSavedGame, Version, Damaged };
@@ -34,17 +38,21 @@ struct ReadResult {
     std::optional<SavedGame> game;
 };
 
-// Writes the file's text; each line's key is drawn from the generator and the clock.
+// Writes the file's text; each pile line's key is drawn from the generator and the clock.
 std::string WriteSavedGame(const GameState& state, int layout, Random& random, Clock& clock);
 // Reads a whole text; anything malformed, or a pack that breaks the game's invariants,
 // gives Damaged and no game.
 ReadResult ReadSavedGame(std::string_view text);
 
+// Replaces the fields a saved game holds (piles, tallies and turn fields), keeping the rest.
+void CopySavedFields(const GameState& from, GameState& to);
+
 // The menu command (automatic false) and the exit, start-up and network calls (automatic true,
 // with the path given or the autosave file).
 bool SaveGame(Table& table, bool automatic, const std::optional<std::string>& path = {});
 bool LoadGame(Table& table, bool automatic, const std::optional<std::string>& path = {});
-// The magic test of the first 16 characters.
-bool CheckSavedGame(const std::string& path);
+// The magic test of the first 16 characters: a missing file fails silently, a file with another
+// start fails with a message box.
+bool CheckSavedGame(const std::string& path, Dialogs& dialogs);
 
 }  // namespace tavolex

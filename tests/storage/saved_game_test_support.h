@@ -1,0 +1,78 @@
+// Helpers shared by the saved-game tests: test data, scratch folders and readable cards.
+#pragma once
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "game/game_state.h"
+
+namespace tavolex {
+
+// Failure messages then name the card instead of dumping its bytes.
+inline void PrintTo(const CardRecord& card, std::ostream* out) {
+    *out << CardNameOf(card.cardId) << " deck " << int{card.deck} << " at (" << card.x << ", "
+         << card.y << ") points " << card.points << " faceUp " << int{card.faceUp};
+}
+
+namespace test {
+
+// Slots above a pile's count keep whatever was popped from them; a read pile has zeros there.
+inline void ClearUnusedSlots(GameState& state) {
+    for (CardPile* pile :
+         {&state.Stock, &state.DiscardPile, &state.OpponentHand, &state.DiscardPileSaved,
+          &state.PlayerHand, &state.OpponentMelds, &state.PlayerMelds, &state.PlayerHandSaved,
+          &state.PlayerMeldsSaved, &state.KnownPlayerCards}) {
+        std::fill(pile->cards.begin() + pile->count, pile->cards.end(), CardRecord{});
+    }
+}
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+inline std::string UpperCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+inline std::filesystem::path TestData(const std::string& relative) {
+    return std::filesystem::path(TAVOLEX_TEST_DATA) / relative;
+}
+
+// A folder of its own for one test, removed with everything in it afterwards.
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        path_ = std::filesystem::temp_directory_path() /
+                ("tavolex-saved-game-" + std::to_string(std::random_device{}()));
+        std::filesystem::create_directories(path_);
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::string File(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace test
+}  // namespace tavolex
