@@ -37,6 +37,8 @@ void CompleteWithWilds(Table& table, int column);
 enum class WildCanastaMode { One, UpToThree, UpToSeven };
 // A click on a wild card of the hand: starts or extends the wild-card canasta in column 1.
 void ExtendWildCanasta(Table& table, WildCanastaMode mode);
+// Whether a column of that many cards and naturals is a canasta (the threes column never is).
+bool FormsCanasta(int cards, int naturals, int column);
 // Canasta test and squaring of one column of either side; true when it is a canasta.
 bool SquareCanasta(Table& table, CardPile& pile, bool playerSide, int column);
 

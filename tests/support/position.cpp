@@ -196,4 +196,11 @@ std::string CheckPackInvariant(HeadlessGame& game) {
     return {};
 }
 
+std::vector<int> ColumnYs(const CardPile& melds, const TableLayout& layout, int column) {
+    std::vector<int> ys;
+    for (const CardRecord& card : melds)
+        if (layout.ColumnOf(card.x) == column) ys.push_back(card.y);
+    return ys;
+}
+
 }  // namespace tavolex::test

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "table/headless_game.h"
 
@@ -38,5 +39,7 @@ int IndexOf(const CardPile& pile, const std::string& name);
 // Every card of the pack lies in exactly one live pile and the counts agree; empty when so,
 // else what is wrong.
 std::string CheckPackInvariant(HeadlessGame& game);
+// The y of every card in one column of a meld pile, in pile order.
+std::vector<int> ColumnYs(const CardPile& melds, const TableLayout& layout, int column);
 
 }  // namespace tavolex::test

@@ -1,0 +1,97 @@
+#include "table/undo_meld.h"
+
+#include <optional>
+#include <string>
+
+#include "game/internal_error.h"
+#include "game/melds.h"
+#include "game/peer_link.h"
+#include "game/pile_take.h"
+#include "game/table.h"
+
+namespace tavolex {
+
+namespace {
+
+int LastIndexOfCardId(const CardPile& pile, uint8_t cardId) {
+    for (int i = pile.count - 1; i >= 0; --i)
+        if (pile.cards[i].cardId == cardId) return i;
+    return -1;
+}
+
+// Lays a column that no longer is a canasta out as a spread column again.
+void SpreadColumn(Table& table, int32_t x, int column) {
+    CardPile& melds = table.state.PlayerMelds;
+    int32_t y = table.layout.OwnMeldTop;
+    for (int i = 0; i < melds.count; ++i) {
+        if (melds.cards[i].x != x) continue;
+        y += kCardStep;
+        melds.cards[i].y = y;
+    }
+    melds.anchors[column].y = y;
+}
+
+// Takes the canasta back when the column stops being one without the card at removedIndex.
+void UndoCanastaIfBroken(Table& table, int removedIndex, int column) {
+    MeldTally& tally = table.state.PlayerTally;
+    if (tally.CanastaKind[column] == kNoCanasta) return;
+    const CardPile& melds = table.state.PlayerMelds;
+    const int32_t x = melds.cards[removedIndex].x;
+    int cards = 0;
+    int naturals = 0;
+    for (int i = 0; i < melds.count; ++i) {
+        if (i == removedIndex || melds.cards[i].x != x) continue;
+        ++cards;
+        if (!IsWildRank(melds.cards[i].rank)) ++naturals;
+    }
+    if (FormsCanasta(cards, naturals, column)) return;
+    --tally.canastaCount;
+    tally.CanastaKind[column] = kNoCanasta;
+    // Only squaring writes the naturals, so an undone canasta returns to the unsquared value.
+    tally.NaturalCount[column] = 0;
+    SpreadColumn(table, x, column);
+}
+
+// Takes the newest melded card back into the hand; false when there was none.
+bool UndoNewest(Table& table) {
+    const std::optional<UndoEntry> entry = table.undo.TakeNewest();
+    if (!entry) return false;
+    GameState& state = table.state;
+    const int index = LastIndexOfCardId(state.PlayerMelds, entry->card.cardId);
+    const int column =
+        index < 0 ? -1
+                  : (state.PlayerMelds.cards[index].x - table.layout.LeftMargin) / entry->pitch;
+    if (column < 0 || column >= kColumns) {
+        ReportInternalError("UndoMeld: card " + std::to_string(entry->card.cardId) +
+                            " is not in the player's melds");
+        return false;
+    }
+    UndoCanastaIfBroken(table, index, column);
+    // A canasta that stands keeps lying as one pile.
+    const bool keepAnchor = state.PlayerTally.CanastaKind[column] != kNoCanasta;
+    CardRecord card = *RemoveCardAt(state.PlayerMelds, +1, index, keepAnchor, column);
+    PlaceInColumn(state.PlayerHand, true, false, card);
+    PushCard(state.PlayerHand, card);
+    // The computer remembers the cards it saw go back to the hand.
+    if (!IsRedThree(card.cardId)) PushCard(state.KnownPlayerCards, card);
+    table.RepaintPlayerMeldArea();
+    table.RepaintPlayerHandArea();
+    table.SendToken(kTokenUndoMeld, std::string{static_cast<char>(card.cardId + 32),
+                                                static_cast<char>(column + 32)});
+    if (table.undo.Empty()) table.view.EnableUndo(false);
+    return true;
+}
+
+}  // namespace
+
+void UndoMeld(Table& table) {
+    if (UndoNewest(table)) CompletePileTake(table);
+}
+
+void UndoAll(Table& table) {
+    bool undone = false;
+    while (UndoNewest(table)) undone = true;
+    if (undone) CompletePileTake(table);
+}
+
+}  // namespace tavolex

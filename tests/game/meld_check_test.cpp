@@ -1,0 +1,64 @@
+// The meld check every discard must pass.
+#include <gtest/gtest.h>
+
+#include "game/melds.h"
+#include "position.h"
+
+namespace tavolex {
+namespace {
+
+TEST(MeldCheck, EachFaultNamesItsReasonAndTheFirstOneFoundWins) {
+    const struct {
+        const char* hand;
+        const char* melds;
+        std::string reason;
+    } cases[] = {
+        {"heart4", "spade8 diamond8 | spadea cluba hearta", kRejectTooFewCards},
+        {"heart4", "spadeh clubh diamondh | spade5 club5 heart5",
+         "your first meld must be at least 50 points (currently 45 points)"},
+        {"heart4", "spadeh clubh hearth joker joker diamond2 spade2", kRejectTooManyWildcards},
+        {"heart4", "spadea cluba hearta | spade3 club3 spade3", kRejectBlackThrees},
+        {"", "spadea cluba hearta | spade3 club3", kRejectBlackThrees},
+        {"heart4", "spadea cluba hearta | joker joker spade2 club2 diamond2 heart2",
+         kRejectWildCanasta},
+        {"heart4", "spade8 diamond8 | spadeh clubh joker joker joker", kRejectTooFewCards},
+    };
+    for (const auto& c : cases) {
+        HeadlessGame game;
+        test::BuildPosition(game, {.playerHand = c.hand, .playerMelds = c.melds});
+        EXPECT_FALSE(MeldsValid(game.table)) << c.melds;
+        EXPECT_EQ(game.state().RejectReason, c.reason) << c.melds;
+    }
+}
+
+TEST(MeldCheck, PassesWhatTheRulesAllow) {
+    const struct {
+        const char* hand;
+        const char* melds;
+        bool bonusCounts;
+    } cases[] = {
+        {"", "spadeh clubh diamondh | spade5 club5 heart5", false},  // out concealed
+        {"", "spadea cluba hearta | spade3 club3 spade3", false},
+        {"heart4", "spadeh clubh hearth diamondh joker joker spade2", false},
+        {"heart4", "spadea cluba hearta | joker joker spade2 club2 diamond2 heart2 joker", false},
+        {"heart4", "spade4 spade4 club4 club4 diamond4 diamond4 heart4", true},
+    };
+    for (const auto& c : cases) {
+        HeadlessGame game;
+        game.table.rules().BonusCounts = c.bonusCounts;
+        test::BuildPosition(game, {.playerHand = c.hand, .playerMelds = c.melds});
+        EXPECT_TRUE(MeldsValid(game.table)) << c.melds << ": " << game.state().RejectReason;
+    }
+}
+
+TEST(MeldCheck, APendingTopCardRefusesTheDiscard) {
+    HeadlessGame game;
+    test::BuildPosition(game, {.playerHand = "heart4", .playerMelds = "spadea cluba hearta"});
+    game.state().TopCardPending = 1;
+    EXPECT_FALSE(MeldsValidForDiscard(game.table));
+    EXPECT_EQ(game.state().RejectReason, kRejectTopCard);
+    EXPECT_EQ(RejectGoingOut(2), "you need at least two Canastas to go out");
+}
+
+}  // namespace
+}  // namespace tavolex

@@ -1,0 +1,158 @@
+// The player's melding actions: single cards, whole ranks, wild cards and the wild-card canasta.
+#include "game/melds.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/peer_link.h"
+#include "game/status_texts.h"
+#include "position.h"
+
+namespace tavolex {
+namespace {
+
+using test::BuildPosition;
+using test::IndexOf;
+using test::Names;
+
+constexpr int kEightColumn = 7;
+constexpr int kKingColumn = 12;
+
+class CountingFlow : public GameFlow {
+public:
+    bool EndOfHandCheck() override { return ++endChecks > 0; }
+    void StartOpponentTurn() override {}
+    void DealHand(bool) override {}
+    int endChecks = 0;
+};
+
+TEST(MeldCard, TheCardJoinsItsColumnAndIsRecordedForUndo) {
+    HeadlessGame game;
+    game.table.NetworkActive = true;
+    BuildPosition(game,
+                  {.playerHand = "heart4 heart8 heart6", .playerMelds = "spade8 club8 diamond8"});
+    GameState& state = game.state();
+    const CardRecord eight = state.PlayerHand.cards[IndexOf(state.PlayerHand, "heart8")];
+    PushCard(state.KnownPlayerCards, eight);
+
+    MeldCard(game.table, IndexOf(state.PlayerHand, "heart8"));
+
+    EXPECT_EQ(Names(state.PlayerMelds), "spade8 club8 diamond8 heart8");
+    EXPECT_EQ(state.PlayerMelds.Top().y, game.table.layout.OwnMeldTop + 4 * kCardStep);
+    EXPECT_TRUE(state.KnownPlayerCards.Empty());
+    ASSERT_EQ(game.peer.sent.size(), 1u);
+    EXPECT_EQ(game.peer.sent[0].token, kTokenMeld);
+    EXPECT_EQ(game.peer.sent[0].parameters, std::to_string(eight.cardId));
+    EXPECT_EQ(game.table.undo.Size(), 1u);
+    EXPECT_TRUE(game.view.undoEnabled);
+}
+
+TEST(MeldRank, AMeldOfTwoGetsAJokerOrElseADeuceWhileACardIsLeftToDiscard) {
+    const struct {
+        const char* hand;
+        const char* melds;
+        const char* handAfter;
+    } cases[] = {
+        {"spade8 club8 spade2 joker heart4", "spade8 club8 joker", "spade2 heart4"},
+        {"spade8 club8 spade2 heart4", "spade8 club8 spade2", "heart4"},
+        {"spade8 club8 joker", "spade8 club8", "joker"},
+        {"spade8 club8 diamond8", "spade8 club8", "diamond8"},
+    };
+    for (const auto& c : cases) {
+        HeadlessGame game;
+        game.table.NetworkActive = true;
+        BuildPosition(game, {.playerHand = c.hand});
+        MeldRank(game.table, IndexOf(game.state().PlayerHand, "spade8"), false);
+        EXPECT_EQ(Names(game.state().PlayerMelds), c.melds) << c.hand;
+        EXPECT_EQ(Names(game.state().PlayerHand), c.handAfter) << c.hand;
+        EXPECT_EQ(test::CheckPackInvariant(game), "") << c.hand;
+    }
+    HeadlessGame game;
+    game.table.NetworkActive = true;
+    BuildPosition(game, {.playerHand = "spade8 club8 joker heart4 heart6"});
+    MeldRank(game.table, 0, false);
+    EXPECT_EQ(game.peer.sent.back().parameters,
+              std::to_string(kJokerId) + kFieldSeparator + std::to_string(kEightColumn));
+}
+
+TEST(WildOntoMeld, TheLastCardIsKeptUnlessItCompletesACanastaAndGoesOut) {
+    HeadlessGame game;
+    CountingFlow flow;
+    game.table.flow = &flow;
+    BuildPosition(game, {.playerHand = "joker", .playerMelds = "spadeh clubh hearth"});
+    WildOntoMeld(game.table, kKingColumn, false);
+    EXPECT_EQ(Names(game.state().PlayerHand), "joker");
+
+    BuildPosition(
+        game, {.playerHand = "joker", .playerMelds = "spadeh clubh hearth diamondh spadeh clubh"});
+    WildOntoMeld(game.table, kKingColumn, false);
+    EXPECT_TRUE(game.state().PlayerHand.Empty());
+    EXPECT_EQ(game.state().PlayerTally.canastaCount, 1);
+    EXPECT_EQ(flow.endChecks, 1);
+}
+
+TEST(WildCards, ShiftCompletesACanastaAndEachWildCanastaModeLaysItsShare) {
+    HeadlessGame game;
+    BuildPosition(game, {.playerHand = "joker spade2 joker heart4 heart6",
+                         .playerMelds = "spadeh clubh hearth diamondh spadeh"});
+    WildOntoMeld(game.table, kKingColumn, true);
+    EXPECT_EQ(game.state().PlayerTally.CanastaKind[kKingColumn], kMixedCanasta);
+    EXPECT_EQ(Names(game.state().PlayerHand), "spade2 heart4 heart6");
+
+    BuildPosition(game, {.playerHand = "joker joker joker spade2 club2 diamond2 heart2 heart4",
+                         .playerMelds = "spadea cluba hearta"});
+    const auto wildColumn = [&] {
+        return CountInColumn(game.state().PlayerMelds, game.table.layout, kRankDeuce);
+    };
+    ExtendWildCanasta(game.table, WildCanastaMode::UpToThree);
+    EXPECT_EQ(wildColumn(), 3);
+    ExtendWildCanasta(game.table, WildCanastaMode::One);
+    EXPECT_EQ(wildColumn(), 4);
+    ExtendWildCanasta(game.table, WildCanastaMode::UpToSeven);
+    EXPECT_EQ(game.state().PlayerTally.CanastaKind[kRankDeuce], kWildCanasta);
+    EXPECT_EQ(Names(game.state().PlayerHand), "heart4");
+}
+
+TEST(Melding, ARefusedActionShowsItsErrorAndChangesNothingElse) {
+    const test::Position notDrawn = {.playerHand = "spade8 club8 joker joker",
+                                     .playerMelds = "spadeh clubh hearth diamondh",
+                                     .playerHasDrawn = false};
+    const test::Position fewWilds = {.playerHand = "joker joker spade2 heart4",
+                                     .playerMelds = "spadea cluba hearta"};
+    const struct {
+        test::Position position;
+        bool wildCanastas;
+        std::function<void(Table&)> act;
+        int error;
+    } cases[] = {
+        {notDrawn, true, [](Table& t) { MeldCard(t, 0); }, kErrorMeldBeforeDraw},
+        {notDrawn, true, [](Table& t) { MeldRank(t, 0, false); }, kErrorMeldBeforeDraw},
+        {notDrawn, true, [](Table& t) { WildOntoMeld(t, kKingColumn, true); },
+         kErrorMeldBeforeDraw},
+        {{.playerHand = "spade3 heart4"},
+         true,
+         [](Table& t) { MeldCard(t, 0); },
+         kErrorBlackThrees},
+        {fewWilds, true, [](Table& t) { ExtendWildCanasta(t, WildCanastaMode::One); },
+         kErrorSevenWildcards},
+        {fewWilds, false, [](Table& t) { ExtendWildCanasta(t, WildCanastaMode::One); },
+         kErrorNoWildCanasta},
+    };
+    for (const auto& c : cases) {
+        HeadlessGame game;
+        game.table.rules().WildcardCanasta = c.wildCanastas;
+        BuildPosition(game, c.position);
+        GameState expected = game.state();
+        expected.ErrorCode = static_cast<uint8_t>(c.error);
+        c.act(game.table);
+        EXPECT_EQ(game.state(), expected) << kErrorTexts[c.error];
+        EXPECT_EQ(game.view.status, kErrorTexts[c.error]);
+        EXPECT_TRUE(game.table.undo.Empty());
+    }
+}
+
+}  // namespace
+}  // namespace tavolex
