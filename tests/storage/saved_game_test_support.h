@@ -11,6 +11,7 @@
 #include <string>
 
 #include "game/game_state.h"
+#include "storage/saved_game.h"
 
 namespace tavolex {
 
@@ -30,6 +31,14 @@ inline void ClearUnusedSlots(GameState& state) {
           &state.PlayerMeldsSaved, &state.KnownPlayerCards}) {
         std::fill(pile->cards.begin() + pile->count, pile->cards.end(), CardRecord{});
     }
+}
+
+// What a saved game can give back of a state: its saved fields over a fresh state.
+inline GameState SavedPart(const GameState& state) {
+    GameState part;
+    CopySavedFields(state, part);
+    ClearUnusedSlots(part);
+    return part;
 }
 
 inline std::string ReadFile(const std::filesystem::path& path) {
