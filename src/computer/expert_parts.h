@@ -23,6 +23,9 @@ bool OpeningSurvivesDiscard(TurnContext& turn, int rank);
 // Melds up to max cards of a rank (0: all), scanning from the hand's last card.
 void ExpertMeldRank(TurnContext& turn, int rank, int max);
 void ExpertMakeInitialMeld(TurnContext& turn);
+// Melds the top card of a taken pile (the last card of the hand), opening with it when the
+// computer has not opened; the rest of the pile still lies on the table.
+void ExpertMeldTakenTopCard(TurnContext& turn, int topRank);
 bool ComputePlayerAhead(const Table& table);
 
 // Melding and discarding.

@@ -1,0 +1,206 @@
+// The Expert's pick-up: its aggressive turns, when it takes the discard pile and when it denies
+// it, and the melds a taken pile's top card makes.
+#include <gtest/gtest.h>
+
+#include "computer/computer_hand.h"
+#include "computer/expert_parts.h"
+#include "computer/expert_table.h"
+
+namespace tavolex {
+namespace {
+
+using test::ExpertTable;
+using test::Names;
+
+constexpr int kFive = 4;  // rank codes
+constexpr int kNine = 8;
+constexpr int kKing = 12;
+
+double AggressiveShare(int aggression, int stockSize) {
+    constexpr int kTrials = 4000;
+    ExpertTable table;
+    table.game.table.Aggression = aggression;
+    int aggressive = 0;
+    for (int trial = 0; trial < kTrials; ++trial) {
+        table.Build({.opponentHand = "spade5 club6 heart7"});
+        table.LeaveInStock(stockSize);
+        ExpertPickUp(table.turn);
+        if (table.turn.AggressiveTurn) ++aggressive;
+    }
+    return static_cast<double>(aggressive) / kTrials;
+}
+
+TEST(ExpertPickUp, AggressiveTurnsGrowAsTheStockRunsDown) {
+    // Aggression 50 puts the threshold at 40 cards.
+    EXPECT_NEAR(AggressiveShare(50, 41), 40.0 / 41, 0.015);
+    EXPECT_EQ(AggressiveShare(50, 40), 1.0);
+    EXPECT_NEAR(AggressiveShare(0, 80), 10.0 / 80, 0.02);
+    EXPECT_EQ(AggressiveShare(0, 0), 1.0);
+}
+
+TEST(ExpertPickUp, PlayerAheadCountsWhatIsLeftToPlay) {
+    ExpertTable table;
+    table.Build({.discardPile = "spade4"});
+    GameState& state = table.game.state();
+    // Only the sizes count: 40 cards in stock and pile ask 18 + 21 of the player.
+    const auto ahead = [&](int stock, int playerHand, int playerMelds) {
+        state.Stock.count = static_cast<uint8_t>(stock);
+        state.PlayerHand.count = static_cast<uint8_t>(playerHand);
+        state.PlayerMelds.count = static_cast<uint8_t>(playerMelds);
+        return ComputePlayerAhead(table.game.table);
+    };
+    EXPECT_TRUE(ahead(39, 30, 9));
+    EXPECT_FALSE(ahead(39, 30, 8));
+    EXPECT_FALSE(ahead(61, 60, 0));  // 62 cards left: too early
+    state.OpponentMeldPoints = 50;
+    EXPECT_FALSE(ahead(39, 30, 9));
+}
+
+// One canasta to make: a pile the tests on the top card would take stays while 68 or more cards
+// are left in the stock, unless the computer is holding its black threes.
+TEST(ExpertPileDecision, WithOneCanastaToMakeAnEarlyPileStays) {
+    ExpertTable table;
+    const test::Position position{
+        .opponentHand = "spade9 club9 diamond9 joker joker spade2 heart5 club6",
+        .opponentMelds = "spadeh clubh diamondh",
+        .discardPile = "spade4 heart9"};
+    table.Build(position);
+    table.LeaveInStock(68);
+    EXPECT_FALSE(ExpertShouldTakePile(table.turn));
+    table.game.table.computer.HoldThrees = 1;
+    EXPECT_TRUE(ExpertShouldTakePile(table.turn));
+
+    table.Build(position);
+    table.LeaveInStock(67);
+    EXPECT_TRUE(ExpertShouldTakePile(table.turn));
+}
+
+// 25 cards in the computer's hand, 15 in the player's and 20 in the pile: the pile is worth
+// denying. A computer that can spare its joker freezes the pile with it rather than take it.
+TEST(ExpertPileDecision, APileWorthDenyingIsFrozenWithASpareWildCardInstead) {
+    const std::string hand =
+        "spade8 club8 spadeh clubh diamondh spade4 heart4 club5 diamond5 spade6 heart6 club7 "
+        "diamond7 spade9 heart9 club10 diamond10 spadeb heartb clubv diamondv spadea hearta club4 ";
+    const test::Position position{
+        .playerHand =
+            "diamond8 club8 spadeh clubh spade4 heart4 heart5 diamond5 spade6 heart6 "
+            "club7 diamond7 club10 diamond10 spadeb",
+        .opponentHand = hand + "joker",
+        .discardPile =
+            "diamond4 heart5 club6 spade7 diamond9 spade10 clubb heartv hearth spade5 "
+            "club9 diamonda heart10 spadev diamond6 club5 heart7 diamondb spade9 heart8"};
+    ExpertTable table;
+    table.Build(position);
+    EXPECT_TRUE(DenyPileTest(table.turn));
+    EXPECT_FALSE(ExpertShouldTakePile(table.turn));
+    // A player about to go out is not held up by a frozen pile.
+    table.turn.PlayerAhead = true;
+    EXPECT_FALSE(DenyPileTest(table.turn));
+
+    // No wild card to spare: the pile is taken.
+    test::Position noWild = position;
+    noWild.opponentHand = hand + "heart10";
+    ExpertTable plain;
+    plain.Build(noWild);
+    EXPECT_TRUE(ExpertShouldTakePile(plain.turn));
+}
+
+// Two canastas to make and a pile of ten: the top nine makes a pair with the nine in hand, and
+// the opening plan gives that pair the joker. Once taken, the pair has had its wild card.
+TEST(ExpertPickUp, TheTopCardsPairUsesOneOfThePlannedWildCards) {
+    ExpertTable table({.NumberOfCanastas = 2, .InitialBlock = 0, .NaturalPair = 0});
+    table.Build({.opponentHand = "heart9 joker joker spadeh clubh diamondh spade5 club6 diamond7",
+                 .discardPile = "club4 heart5 diamond6 club7 spade8 heartb spadev clubv spadea "
+                                "club9"});
+    const ComputerMemory& memory = table.game.table.computer;
+    EXPECT_TRUE(ExpertShouldTakePile(table.turn));
+    EXPECT_EQ(memory.PlannedWildCount, 1);
+
+    EXPECT_EQ(ExpertPickUp(table.turn), ExpertPickUpResult::TookPile);
+    const GameState& state = table.game.state();
+    EXPECT_EQ(memory.PlannedWildCount, 0);
+    EXPECT_EQ(Names(state.OpponentMelds), "club9 heart9 joker");
+    EXPECT_EQ(state.OpponentMeldPoints, 70);
+    EXPECT_TRUE(state.DiscardPile.Empty());
+    EXPECT_EQ(state.OpponentHand.count, 16);
+    EXPECT_EQ(memory.PileMakesCanasta, 0);
+    EXPECT_EQ(test::CheckPackInvariant(table.game), "");
+}
+
+// The top card joins the computer's meld of its rank alone; the pair from the hand goes with it
+// when the pile could only be taken with the pair.
+TEST(ExpertPickUp, TheTopCardJoinsItsMeldAloneUnlessThePairWasNeeded) {
+    const auto handAfterTaking = [](const RuleOptions& rules, bool frozen) {
+        ExpertTable table(rules);
+        table.Build({.opponentHand = "diamond9 spade9 heart5 club6 joker",
+                     .opponentMelds = "spade9 club9 heart9",
+                     .discardPile = "spade4 club9",
+                     .pileFrozen = frozen});
+        TakeTopDiscard(table.game.table);
+        ExpertMeldTakenTopCard(table.turn, kNine);
+        return Names(table.game.state().OpponentHand);
+    };
+    EXPECT_EQ(handAfterTaking({}, false), "diamond9 spade9 heart5 club6 joker");
+    EXPECT_EQ(handAfterTaking({}, true), "heart5 club6 joker");
+    EXPECT_EQ(handAfterTaking({.NaturalPair = 1, .AddExistingMeld = 1}, false),
+              "heart5 club6 joker");
+}
+
+// A minimum of 120 that the triples do not reach: wild cards go first onto the meld whose rank
+// the rest of the pile brings most of (the fives, two more to come).
+TEST(ExpertPickUp, TheOpeningsMissingPointsGoWhereThePileFeedsMost) {
+    ExpertTable table;
+    table.Build({.opponentHand = "spadeh clubh diamondh spade5 heart5 diamond5 joker joker spade9 "
+                                 "club9 heart9",
+                 .discardPile = "heart5 club5 diamondh",
+                 .opponentScore = 3000});
+    ASSERT_EQ(table.turn.MeldMinimum, 120);
+    ExpertMeldTakenTopCard(table.turn, kNine);
+    const GameState& state = table.game.state();
+    EXPECT_EQ(state.OpponentMeldPoints, 125);
+    EXPECT_EQ(WildsInMeld(table.game.table, kFive), 1);
+    EXPECT_EQ(WildsInMeld(table.game.table, kKing), 0);
+    EXPECT_EQ(Names(state.OpponentHand), "joker");
+}
+
+TEST(ExpertPickUp, WithTheStockGoneOnlyAForcedTopCardIsTaken) {
+    const test::Position position{.opponentHand = "spade5 club6 heart7",
+                                  .opponentMelds = "spade9 club9 heart9",
+                                  .discardPile = "diamond4 heart9"};
+    ExpertTable forced;
+    forced.Build(position);
+    forced.LeaveInStock(0);
+    EXPECT_EQ(ExpertPickUp(forced.turn), ExpertPickUpResult::TookPile);
+    EXPECT_TRUE(forced.turn.AggressiveTurn);  // always, with an empty stock
+    EXPECT_EQ(Names(forced.game.state().DiscardPile), "diamond4");
+    EXPECT_EQ(forced.game.state().OpponentMeldCount[kNine], 4);
+
+    test::Position frozen = position;
+    frozen.pileFrozen = true;
+    ExpertTable over;
+    over.Build(frozen);
+    over.LeaveInStock(0);
+    EXPECT_EQ(ExpertPickUp(over.turn), ExpertPickUpResult::HandOver);
+    EXPECT_EQ(over.game.state().EndHandRequested, 1);
+    EXPECT_EQ(Names(over.game.state().OpponentHand), "spade5 club6 heart7");
+}
+
+// A pile of one card is a new pile: what the computer planned against the old one is void, and
+// it holds its black threes only while it still has two of them.
+TEST(ExpertPickUp, ANewPileClearsTheOldPlans) {
+    const auto memoryAfter = [](const std::string& hand, const std::string& pile) {
+        ExpertTable table;
+        table.Build({.opponentHand = hand, .discardPile = pile});
+        ComputerMemory& memory = table.game.table.computer;
+        memory.HoldThrees = 1;
+        memory.DiscardingRank = 6;
+        ExpertPickUp(table.turn);
+        return std::pair{int{memory.HoldThrees}, int{memory.DiscardingRank}};
+    };
+    EXPECT_EQ(memoryAfter("spade3 club6 heart7", "spade4"), std::pair(0, 0));
+    EXPECT_EQ(memoryAfter("spade3 club3 heart7", "spade4"), std::pair(1, 0));
+    EXPECT_EQ(memoryAfter("spade3 club6 heart7", "spade4 heart5"), std::pair(1, 6));
+}
+
+}  // namespace
+}  // namespace tavolex
