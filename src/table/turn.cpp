@@ -40,6 +40,13 @@ bool DiscardWouldStrandPlayer(const GameState& state) {
            state.PlayerTally.canastaCount < state.Rules.NumberOfCanastas;
 }
 
+// The player is to draw from an empty stock. Asked of the turn itself rather than of the
+// prompt, which the keyboard selection phases overlay.
+bool EndHandAllowed(const GameState& state) {
+    return state.StockExhausted && !state.PlayerLocked && state.NothingDrawnYet &&
+           state.Prompt != kPromptHandOver;
+}
+
 // The card has left the player's hand or melds: it goes onto the discard pile and the turn
 // passes, unless the discard ended the hand.
 void LayOnDiscardPile(Table& table, CardRecord card, int token) {
@@ -166,7 +173,7 @@ void DiscardRedThreeFromMelds(Table& table, int meldIndex) {
 
 void EndHandPressed(Table& table) {
     GameState& state = table.state;
-    if (!state.StockExhausted || state.Prompt != kPromptDraw) return;
+    if (!EndHandAllowed(state)) return;
     if (IsForced(table)) {
         table.dialogs.Information(
             "You cannot end this hand now, because you must \n\rmeld the top card of the pile. "

@@ -110,7 +110,7 @@ TEST(EndHand, EndsTheHandUnlessThePlayerIsForced) {
     free.playerMelds = "spadea cluba diamonda";
     BuildPosition(game, free);
     LeaveInStock(game, 0);
-    game.table.SetPrompt(kPromptDraw);
+    game.table.SetPrompt(kPromptKeyMeld);  // a keyboard phase before drawing keeps End Hand
     game.table.NetworkActive = true;
     EndHandPressed(game.table);
     EXPECT_EQ(game.state().WentOut, kNobodyWentOut);
