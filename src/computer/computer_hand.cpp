@@ -47,6 +47,7 @@ CardRecord RemoveFromComputerHand(Table& table, int index) {
     const CardRecord removed = hand.cards[index];
     for (int i = index; i + 1 < hand.count; ++i) hand.cards[i] = hand.cards[i + 1];
     --hand.count;
+    RemoveCardById(table.state.KnownOpponentCards, removed.cardId);
     for (int i = 0; i < hand.count; ++i)
         if (hand.cards[i].x > removed.x) hand.cards[i].x -= table.state.HandOverlap;
     return removed;

@@ -46,6 +46,7 @@ void DrawForComputer(Table& table) {
 CardRecord TakeTopDiscard(Table& table) {
     const CardRecord top = *PopCard(table.state.DiscardPile);
     AddToComputerHand(table, top, true);
+    if (!IsRedThree(top.cardId)) PushCard(table.state.KnownOpponentCards, top);
     table.RepaintPileBox();
     return top;
 }

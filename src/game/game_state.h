@@ -63,6 +63,9 @@ struct GameState {
     ColumnCounts OpponentMeldCount{};
     ColumnCounts DiscardCount{};
     CardPile KnownPlayerCards;
+    // The same memory on the player's side: what the opponent took from the discard pile and has
+    // not yet melded or discarded. Only a computer playing the player's side reads it.
+    CardPile KnownOpponentCards;
     CardRecord TakenTopCard;
     uint8_t TakenTopRank = 0;
     uint8_t Prompt = 0;

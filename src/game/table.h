@@ -9,6 +9,7 @@
 #include "game/computer_memory.h"
 #include "game/dialogs.h"
 #include "game/game_state.h"
+#include "game/input_state.h"
 #include "game/peer_link.h"
 #include "game/random.h"
 #include "game/settings_store.h"
@@ -72,6 +73,7 @@ public:
     uint8_t ConcealAfterLoad = 0;
     uint8_t ConcealRemote = 0;
     uint8_t DiscardOption = 0;  // 0 one right click discards, 1 two
+    InputState input;
     bool ShowTurns = true;
     bool TableShowing = false;
     int32_t MeldDelay = 300;  // the computer's melding delay in milliseconds

@@ -41,6 +41,7 @@ void ResetHandFields(Table& table) {
     state.PlayerTally = MeldTally{};
     state.OpponentTally = MeldTally{};
     state.KnownPlayerCards = CardPile{};
+    state.KnownOpponentCards = CardPile{};
     state.StockExhausted = 0;
     table.view.ShowEndHandButton(false);
     state.EndHandRequested = 0;
@@ -146,6 +147,7 @@ void DealHand(Table& table, bool firstOfRun) {
     table.sounds.PlayEvent(firstOfRun ? kSoundStart : kSoundDeal);
     if (table.ShowTurns && table.TableShowing) table.view.ShowWhoseTurn(WhoseTurnText(table));
     table.view.SetRulesHint(kRulesHintUnlocked);
+    table.computer.ResetHand();
     if (table.opponent != nullptr) table.opponent->ResetHandMemory();
     table.view.EnableUndo(false);
     table.undo.Clear();

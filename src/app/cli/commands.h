@@ -1,0 +1,28 @@
+// The commands of tavolex-cli. Each returns the program's exit status.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "app/cli/arguments.h"
+
+namespace tavolex::cli {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailed = 1;    // a match could not be played on, a monkey run found a fault
+constexpr int kExitBadInput = 2;  // bad arguments, an unreadable or damaged file
+
+int RunDeal(const Options& options, std::ostream& out, std::ostream& err);
+int RunShow(const Options& options, std::ostream& out, std::ostream& err);
+int RunPlay(const Options& options, std::ostream& out, std::ostream& err);
+int RunMatch(const Options& options, std::ostream& out, std::ostream& err);
+int RunMonkey(const Options& options, std::ostream& out, std::ostream& err);
+
+// Parses the arguments after the program's name and runs the command.
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// The one-line error every command reports bad input with.
+int ReportBadInput(std::ostream& err, const std::string& text);
+
+}  // namespace tavolex::cli

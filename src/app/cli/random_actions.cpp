@@ -1,0 +1,138 @@
+#include "app/cli/random_actions.h"
+
+#include <array>
+
+#include "app/cli/table_invariants.h"
+#include "game/internal_error.h"
+#include "game/status_texts.h"
+#include "table/deal.h"
+
+namespace tavolex::cli {
+
+namespace {
+
+// Far more actions than a hand of random play needs to end.
+constexpr int kMaxActionsPerHand = 5000;
+
+constexpr std::array<const char*, 6> kPlainActions = {"draw", "take",     "discard-red3",
+                                                      "undo", "undo-all", "end-hand"};
+constexpr std::array<const char*, 4> kCardActions = {
+    "meld:", "meld-shift:", "meld-ctrl:", "discard:"};
+constexpr std::array<const char*, 2> kColumnActions = {"wild:", "wild-shift:"};
+// The keys of keyboard play; a rank key is drawn as often as the others together.
+constexpr std::array<const char*, 6> kKeys = {"F6", "F7", "F8", "F9", "F10", "Esc"};
+constexpr int kActionKinds = kPlainActions.size() + kCardActions.size() + kColumnActions.size() + 1;
+
+// The name keyboard play types for a rank column.
+std::string RankKeyName(int column) {
+    static constexpr std::array<const char*, kColumns> kNames = {
+        "W", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
+    return kNames[column];
+}
+
+std::string RandomCardName(Table& table) {
+    const CardPile& hand = table.state.PlayerHand;
+    if (!hand.Empty()) return CardNameOf(hand.cards[table.random.Below(hand.count)].cardId);
+    return CardNameOf(static_cast<uint8_t>(1 + table.random.Below(kJokerId)));
+}
+
+std::string RandomColumnName(Table& table) {
+    const CardPile& melds = table.state.PlayerMelds;
+    if (melds.Empty()) return RankKeyName(table.random.Below(kColumns));
+    const int column = table.layout.ColumnOf(melds.cards[table.random.Below(melds.count)].x);
+    return RankKeyName(column >= 0 && column < kColumns ? column : 0);
+}
+
+std::string RandomKeyName(Table& table) {
+    if (table.random.Below(2) == 0) return RankKeyName(table.random.Below(kColumns));
+    return kKeys[table.random.Below(kKeys.size())];
+}
+
+std::string RandomActionText(Table& table) {
+    int kind = table.random.Below(kActionKinds);
+    if (kind < static_cast<int>(kPlainActions.size())) return kPlainActions[kind];
+    kind -= kPlainActions.size();
+    if (kind < static_cast<int>(kCardActions.size())) {
+        return kCardActions[kind] + RandomCardName(table);
+    }
+    kind -= kCardActions.size();
+    if (kind < static_cast<int>(kColumnActions.size())) {
+        return kColumnActions[kind] + RandomColumnName(table);
+    }
+    return "key:" + RandomKeyName(table);
+}
+
+// Counts the hands scored, and empties what the headless seams record, which a long run would
+// otherwise pile up.
+int TakeFinishedHands(HeadlessGame& game) {
+    const int hands = static_cast<int>(game.dialogs.scorings.size());
+    game.dialogs.scorings.clear();
+    game.dialogs.gameOvers.clear();
+    game.dialogs.messages.clear();
+    game.view.moves.clear();
+    game.sounds.events.clear();
+    game.statistics.highscores.clear();
+    game.statistics.matches.clear();
+    return hands;
+}
+
+// The first thing wrong after an action, if any.
+std::optional<std::string> CheckAction(HeadlessGame& game, const GameState& before,
+                                       const UndoList& undoBefore, int beepsBefore) {
+    const Table& table = game.table;
+    if (std::string broken = CheckTableInvariants(table); !broken.empty()) return broken;
+    const bool refused = game.view.beeps != beepsBefore;
+    if (refused &&
+        (!UnchangedByRefusal(before, table.state, table.layout) || !(table.undo == undoBefore))) {
+        return "a refused action changed the game (" + game.view.status + ")";
+    }
+    if (game.view.closed) return "the program was asked to close";
+    return std::nullopt;
+}
+
+PlayerAction RandomAction(Table& table) {
+    return *ParseAction(RandomActionText(table));
+}
+
+}  // namespace
+
+RandomRunReport PlayRandomHands(HeadlessGame& game, int hands) {
+    Table& table = game.table;
+    RandomRunReport report;
+    std::string internalError;
+    const InternalErrorHandler previous =
+        SetInternalErrorHandler([&](const std::string& text) { internalError = text; });
+    table.state.PlayerStartsNext = static_cast<uint8_t>(table.random.Below(2));
+    StartNewGame(table);
+    int actionsThisHand = 0;
+    while (!report.violation) {
+        const int finished = TakeFinishedHands(game);
+        report.hands += finished;
+        if (finished > 0) actionsThisHand = 0;
+        if (report.hands >= hands) break;
+        if (table.state.PlayerLocked || table.state.Prompt == kPromptHandOver) {
+            report.violation = "the player cannot act: the turn did not come back";
+            break;
+        }
+        if (++actionsThisHand > kMaxActionsPerHand) {
+            report.violation =
+                "a hand went on for more than " + std::to_string(kMaxActionsPerHand) + " actions";
+            break;
+        }
+        const PlayerAction action = RandomAction(table);
+        report.actions.push_back(action.text);
+        const GameState before = table.state;
+        const UndoList undoBefore = table.undo;
+        const int beepsBefore = game.view.beeps;
+        ApplyAction(table, action);
+        if (!internalError.empty()) {
+            report.violation = "internal error: " + internalError;
+        } else {
+            report.violation = CheckAction(game, before, undoBefore, beepsBefore);
+        }
+    }
+    SetInternalErrorHandler(previous);
+    return report;
+}
+
+}  // namespace tavolex::cli

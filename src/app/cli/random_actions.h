@@ -1,0 +1,28 @@
+// Random play of the player's side, legal and illegal, and the run that checks the table after
+// every action. The command line's monkey and the tests share it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/cli/player_actions.h"
+#include "table/headless_game.h"
+
+namespace tavolex::cli {
+
+struct RandomRunReport {
+    int hands = 0;
+    std::optional<std::string> violation;
+    std::vector<std::string> actions;  // every action played, in order
+};
+
+// Starts a new game and plays random actions (every kind with the same chance, its card one of
+// the hand's, its column one of the player's melds, all drawn from the table's one generator)
+// until that many hands are over or something
+// breaks: a card lost or doubled, a card outside its column, a tally that disagrees with its
+// columns, a refused action (one that beeped) that changed the game, an internal error, or the
+// player left unable to act. The opponent is whoever the game has seated.
+RandomRunReport PlayRandomHands(HeadlessGame& game, int hands);
+
+}  // namespace tavolex::cli

@@ -1,0 +1,31 @@
+#include <ostream>
+
+#include "app/cli/commands.h"
+
+namespace tavolex::cli {
+
+int ReportBadInput(std::ostream& err, const std::string& text) {
+    err << "tavolex-cli: " << text << '\n';
+    return kExitBadInput;
+}
+
+int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = ParseArguments(arguments);
+    if (!parsed.options) return ReportBadInput(err, parsed.error);
+    const Options& options = *parsed.options;
+    switch (options.command) {
+        case Command::Deal:
+            return RunDeal(options, out, err);
+        case Command::Show:
+            return RunShow(options, out, err);
+        case Command::Play:
+            return RunPlay(options, out, err);
+        case Command::Match:
+            return RunMatch(options, out, err);
+        case Command::Monkey:
+            return RunMonkey(options, out, err);
+    }
+    return kExitBadInput;
+}
+
+}  // namespace tavolex::cli

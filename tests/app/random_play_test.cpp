@@ -1,0 +1,85 @@
+// Seeded random play of the player's side, legal and illegal, with the table checked after every
+// action; and that the checks do catch a broken table.
+#include <gtest/gtest.h>
+
+#include "app/cli/random_actions.h"
+#include "app/cli/table_invariants.h"
+#include "game/rule_options.h"
+#include "position.h"
+#include "scripted_opponent.h"
+
+namespace tavolex::cli {
+namespace {
+
+RandomRunReport PlayWithScriptedOpponent(uint32_t seed, const RuleOptions& rules,
+                                         OpponentPlayer& opponent) {
+    HeadlessGame game(seed);
+    game.table.state.Rules = rules;
+    game.table.opponent = &opponent;
+    return PlayRandomHands(game, 2);
+}
+
+TEST(RandomPlay, EveryCheckHoldsUnderTheDefaultAndTheStandardRules) {
+    RuleOptions standard = HoyleRules();
+    standard.ThreeBlock = 1;
+    for (const RuleOptions& rules : {RuleOptions{}, standard}) {
+        for (uint32_t seed = 1; seed <= 6; ++seed) {
+            test::ScriptedOpponent opponent;
+            const RandomRunReport report = PlayWithScriptedOpponent(seed, rules, opponent);
+            ASSERT_FALSE(report.violation) << "seed " << seed << ": " << *report.violation;
+            EXPECT_EQ(report.hands, 2);
+            EXPECT_GT(opponent.turnsPlayed, 0);
+        }
+    }
+}
+
+// An opponent that loses a card of its hand on every turn.
+class CardLosingOpponent : public test::ScriptedOpponent {
+  public:
+    void PlayTurn(Table& table) override {
+        ScriptedOpponent::PlayTurn(table);
+        --table.state.OpponentHand.count;
+    }
+};
+
+TEST(RandomPlay, ALostCardIsReportedWithTheActionsThatLedThere) {
+    CardLosingOpponent opponent;
+    const RandomRunReport report = PlayWithScriptedOpponent(1, RuleOptions{}, opponent);
+    ASSERT_TRUE(report.violation);
+    EXPECT_EQ(*report.violation, "the live piles hold 107 cards");
+    ASSERT_FALSE(report.actions.empty());
+    // The turn passed with the last action: a discard, or a pass with the last card.
+    EXPECT_EQ(opponent.turnsPlayed, 1);
+}
+
+TEST(TableInvariants, ACardOutOfItsColumnOrATallyWithoutItsCanastaIsFound) {
+    HeadlessGame game;
+    test::BuildPosition(game,
+                        {.playerHand = "heart4 spade6", .playerMelds = "spade9 club9 heart9"});
+    EXPECT_EQ(CheckTableInvariants(game.table), "");
+    game.state().PlayerMelds.cards[0].x += game.table.layout.ColumnPitch;
+    EXPECT_EQ(CheckTableInvariants(game.table), "spade9 lies in meld column 9");
+
+    test::BuildPosition(game,
+                        {.playerHand = "heart4 spade6", .playerMelds = "spade9 club9 heart9"});
+    game.state().PlayerTally.CanastaKind[8] = kNaturalCanasta;
+    game.state().PlayerTally.canastaCount = 1;
+    EXPECT_EQ(CheckTableInvariants(game.table), "the player's canasta in column 8 holds 3 cards");
+}
+
+TEST(TableInvariants, ARefusalMayShowItsErrorButChangeNothingElse) {
+    HeadlessGame game;
+    test::BuildPosition(game, {.playerHand = "heart4 spade6"});
+    const GameState before = game.state();
+    GameState after = before;
+    after.ErrorCode = 4;
+    after.RejectReason = "why";
+    after.GameInProgress = 1;
+    after.PlayerHandCount.fill(0);
+    EXPECT_TRUE(UnchangedByRefusal(before, after, game.table.layout));
+    after.PileFrozen = !before.PileFrozen;
+    EXPECT_FALSE(UnchangedByRefusal(before, after, game.table.layout));
+}
+
+}  // namespace
+}  // namespace tavolex::cli
