@@ -1,5 +1,6 @@
 #include "game/card_pile.h"
 
+#include <algorithm>
 #include <string>
 
 #include "game/internal_error.h"
@@ -21,6 +22,11 @@ bool GuardColumn(int column, const char* operation) {
     return false;
 }
 }  // namespace
+
+bool CardPile::operator==(const CardPile& other) const {
+    return count == other.count && anchors == other.anchors &&
+           std::equal(begin(), end(), other.begin());
+}
 
 bool PushCard(CardPile& pile, const CardRecord& card) {
     if (!GuardIndex(pile.count, "PushCard")) return false;

@@ -27,7 +27,9 @@ struct CardPile {
     bool Empty() const { return count == 0; }
     const CardRecord* begin() const { return cards.data(); }
     const CardRecord* end() const { return cards.data() + count; }
-    bool operator==(const CardPile&) const = default;
+    // Piles are equal by their cards and anchors; slots above count keep whatever was popped
+    // and mean nothing.
+    bool operator==(const CardPile& other) const;
 };
 
 // Each operation refuses (reports an internal error and changes nothing) when it would
