@@ -1,0 +1,196 @@
+// The Beginner: its pile decision with the top card counted once, its opening, canasta building
+// and discard choice, whole turns from a position, and seeded hands played through.
+#include "computer/beginner.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "computer/beginner_parts.h"
+#include "computer/canasta_check.h"
+#include "computer/census.h"
+#include "computer/computer_hand.h"
+#include "level_table.h"
+
+namespace tavolex {
+namespace {
+
+using test::CheckPackInvariant;
+using test::Live;
+using test::Names;
+
+const char* const kAceCanasta = "spadea cluba diamonda hearta spadea cluba diamonda";
+const char* const kAces = "spadea cluba diamonda";
+
+class BeginnerTable : public ::testing::Test, protected test::LevelTable {
+  protected:
+    BeginnerTable() : LevelTable(kBeginner) {}
+    std::string Discard(const test::Position& position) {
+        return Chosen(BeginnerChooseDiscard(Build(position)));
+    }
+};
+
+// Queens: two in hand, the top card and one lower in the pile make n = 4 (the top card counted
+// once), so two wild cards (4 + 2 < 7) are not enough and three are.
+TEST_F(BeginnerTable, TheTopCardCountsOnceTowardsTheCanastaInView) {
+    TurnContext& two = Build({.opponentHand = "heartv spadev joker joker heart4 club7 spade9",
+                              .discardPile = "clubv heart8 diamondv"});
+    const std::vector<CardRecord> handBefore = Live(game.state().OpponentHand);
+    EXPECT_FALSE(BeginnerShouldTakePile(two));
+    EXPECT_EQ(Live(game.state().OpponentHand), handBefore);  // the copy is gone, nothing moved
+    TurnContext& three = Build({.opponentHand = "heartv spadev joker joker joker heart4 club7",
+                                .discardPile = "clubv heart8 diamondv"});
+    EXPECT_TRUE(BeginnerShouldTakePile(three));
+}
+
+// Fives on top and in hand (15 points) need one joker to open. Kings, two in hand and two in
+// the pile, are in view with three wild cards, but not with the opening's joker set aside.
+TEST_F(BeginnerTable, ATargetHeldTwiceIsRecheckedWithoutTheOpeningsWildCards) {
+    TurnContext& turn =
+        Build({.opponentHand = "heart5 spade5 hearth spadeh joker joker joker club7 spade9",
+               .discardPile = "clubh diamondh heart8 club5"});
+    EXPECT_FALSE(BeginnerShouldTakePile(turn));
+    PutTopCardCopyInHand(game.table, game.state().DiscardPile.Top());
+    CardCensus(game.table);
+    int target = 0;
+    EXPECT_FALSE(CanastaCandidateStands(turn, 4, 1, &target));
+    EXPECT_EQ(target, 12);
+    EXPECT_TRUE(CanastaCandidateStands(turn, 4, 0));
+    // A fourth wild card makes 4 - 1 + 4 = 7.
+    TurnContext& more =
+        Build({.opponentHand = "heart5 spade5 hearth spadeh joker joker joker club2 spade9",
+               .discardPile = "clubh diamondh heart8 club5"});
+    EXPECT_TRUE(BeginnerShouldTakePile(more));
+}
+
+TEST_F(BeginnerTable, WithoutTopCardCountsTheMinimumIsRaisedEvenWhenThePileStays) {
+    game.state().Rules.TopCardCounts = 0;
+    TurnContext& turn =
+        Build({.opponentHand = "heart4 club7 spade9 diamond10", .discardPile = "club5 hearth"});
+    EXPECT_FALSE(BeginnerShouldTakePile(turn));
+    EXPECT_EQ(turn.MeldMinimum, 60);
+}
+
+TEST_F(BeginnerTable, WithEnoughCanastasAMeldTakesAPileOfThreeButNotOfTwo) {
+    const std::string melds = std::string(kAceCanasta) + " | spadeh clubh diamondh";
+    EXPECT_FALSE(BeginnerShouldTakePile(Build(
+        {.opponentHand = "heart4 club7", .opponentMelds = melds, .discardPile = "club6 hearth"})));
+    EXPECT_TRUE(BeginnerShouldTakePile(Build({.opponentHand = "heart4 club7",
+                                              .opponentMelds = melds,
+                                              .discardPile = "club10 club6 hearth"})));
+}
+
+TEST_F(BeginnerTable, NaturalPairNeverCountsAPairWithAWildCard) {
+    TurnContext& turn = Build({.opponentHand = "hearta spadea joker heart4 club7 spade9"});
+    int wild = -1;
+    EXPECT_FALSE(OpeningReachable(turn, wild));
+    EXPECT_EQ(wild, 0);
+    game.state().Rules.NaturalPair = 0;
+    EXPECT_TRUE(OpeningReachable(turn, wild));  // 40 + 50
+    EXPECT_EQ(wild, 1);
+}
+
+TEST_F(BeginnerTable, TheInitialMeldLaysThePairsFirstThenTriplesUntilTheMinimum) {
+    game.state().Rules.NaturalPair = 0;
+    // 120: the aces with the joker make 90, the nines 30 more; the sevens are not needed.
+    TurnContext& turn =
+        Build({.opponentHand = "heart9 club9 spade9 hearta spadea joker club7 heart7 spade7 heart4",
+               .opponentScore = 3000});
+    MakeInitialMeld(turn);
+    EXPECT_EQ(Names(game.state().OpponentHand), "club7 heart7 spade7 heart4");
+    EXPECT_EQ(game.state().OpponentMeldPoints, 120);
+}
+
+TEST_F(BeginnerTable, TheDiscardIsASingletonThePlayerCannotUseElseAThree) {
+    EXPECT_EQ(Discard({.opponentHand = "spade9 heart5 club9 club3", .opponentMelds = kAces}),
+              "heart5");
+    EXPECT_EQ(Discard({.opponentHand = "heart5 club3 spade3", .opponentMelds = kAces}), "club3");
+    EXPECT_EQ(Discard({.playerMelds = "spade5 club5 diamond5",
+                       .opponentHand = "heart5 club9",
+                       .opponentMelds = kAces}),
+              "club9");
+}
+
+TEST_F(BeginnerTable, SixKingsOfThePlayersAreFrozenAgainstWithAThreeOrATwo) {
+    const char* sixKings = "spadeh clubh diamondh hearth spadeh clubh";
+    EXPECT_EQ(Discard({.playerMelds = sixKings,
+                       .opponentHand = "hearth heart9 spade2 club3 heart4",
+                       .opponentMelds = kAces}),
+              "club3");
+    EXPECT_EQ(Discard({.playerMelds = sixKings,
+                       .opponentHand = "hearth heart9 spade2 heart4",
+                       .opponentMelds = kAces}),
+              "spade2");
+    // Already frozen: the usual choice.
+    EXPECT_EQ(Discard({.playerMelds = sixKings,
+                       .opponentHand = "hearth heart9 spade2 heart4",
+                       .opponentMelds = kAces,
+                       .pileFrozen = true}),
+              "heart4");
+}
+
+TEST_F(BeginnerTable, AnEmptyHandAtTheDiscardAsksTheProgramToClose) {
+    EXPECT_EQ(BeginnerChooseDiscard(Build({.opponentMelds = kAces})).handIndex, -1);
+    ASSERT_EQ(game.dialogs.messages.size(), 1u);
+    EXPECT_EQ(game.dialogs.messages[0].kind, "error");
+    EXPECT_EQ(game.dialogs.messages[0].text, "No card left to discard.");
+    EXPECT_TRUE(game.view.closed);
+}
+
+TEST_F(BeginnerTable, BuildCanastasNeverLaysAFourthWildCardAndLeavesACard) {
+    // Four with a joker would need three more wild cards.
+    BuildCanastas(Build({.opponentHand = "joker joker joker heart4 club7",
+                         .opponentMelds = "spadeh clubh diamondh joker"}));
+    EXPECT_EQ(game.state().OpponentHand.count, 5);
+    // Four naturals take them, but not when that empties the hand.
+    BuildCanastas(Build(
+        {.opponentHand = "joker joker joker", .opponentMelds = "spadeh clubh diamondh hearth"}));
+    EXPECT_EQ(game.state().OpponentHand.count, 3);
+    BuildCanastas(Build({.opponentHand = "joker joker joker heart4",
+                         .opponentMelds = "spadeh clubh diamondh hearth"}));
+    EXPECT_EQ(Names(game.state().OpponentHand), "heart4");
+    EXPECT_EQ(game.state().OpponentTally.canastaCount, 1);
+}
+
+TEST_F(BeginnerTable, GoingOutWithWildsKeepsOneToDiscardWhenNothingElseIsLeft) {
+    GoOutWithWilds(Build({.opponentHand = "heart4 club4 spade8 club8 joker joker spade2",
+                          .opponentMelds = std::string(kAceCanasta) + " | spade9 club9 heart9"}));
+    CardCensus(game.table);
+    EXPECT_EQ(Names(game.state().OpponentHand), "spade2");
+    EXPECT_EQ(game.state().OpponentMeldCount[3], 3);
+    EXPECT_EQ(game.state().OpponentMeldCount[7], 3);
+}
+
+TEST_F(BeginnerTable, AWholeTurnTakesThePileAndCompletesTheQueensWithJokers) {
+    Build({.opponentHand = "heartv spadev joker joker joker heart4 club7 spade9",
+           .discardPile = "clubv heart8 diamondv"});
+    PlayTurn();
+    const GameState& state = game.state();
+    EXPECT_EQ(CheckPackInvariant(game), "");
+    EXPECT_EQ(Names(state.OpponentHand), "club7 spade9 heart8");
+    EXPECT_EQ(Names(state.DiscardPile), "heart4");
+    EXPECT_EQ(state.OpponentTally.canastaCount, 1);
+    EXPECT_EQ(state.OpponentMeldedBefore, 40 + 150);
+    EXPECT_EQ(state.PlayerLocked, 0);
+    EXPECT_EQ(state.OpponentPhase, kOpponentIdle);
+    EXPECT_FALSE(ErrorShown());
+}
+
+TEST_F(BeginnerTable, AWholeTurnGoesOutWithTheDrawnCardAPairAndAJoker) {
+    Build({.opponentHand = "spade9 club9 heart9 heart4 joker",
+           .opponentMelds = kAceCanasta,
+           .discardPile = "club10",
+           .stock = "club4"});
+    PlayTurn();
+    ASSERT_EQ(game.dialogs.scorings.size(), 1u);  // the hand was scored and a new one dealt
+    EXPECT_GT(game.state().OpponentScore, 0);
+    EXPECT_EQ(CheckPackInvariant(game), "");
+    EXPECT_FALSE(ErrorShown());
+}
+
+TEST(BeginnerHands, SeededHandsPlayThroughWithoutAFault) {
+    for (uint32_t seed = 1; seed <= 30; ++seed) test::PlaySeededHands(kBeginner, seed, 6);
+}
+
+}  // namespace
+}  // namespace tavolex
