@@ -79,4 +79,17 @@ bool SquareCanasta(Table& table, CardPile& pile, bool playerSide, int column) {
     return true;
 }
 
+void UnsquareCanasta(Table& table, int column) {
+    MeldTally& tally = table.state.PlayerTally;
+    --tally.canastaCount;
+    tally.CanastaKind[column] = kNoCanasta;
+    // Only squaring writes the naturals, so an undone canasta returns to the unsquared value.
+    tally.NaturalCount[column] = 0;
+    CardPile& melds = table.state.PlayerMelds;
+    melds.anchors[column].y = table.layout.OwnMeldTop;
+    for (int i = 0; i < melds.count; ++i)
+        if (table.layout.ColumnOf(melds.cards[i].x) == column)
+            PlaceInColumnAt(melds, true, false, column, melds.cards[i]);
+}
+
 }  // namespace tavolex

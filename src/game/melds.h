@@ -41,5 +41,8 @@ void ExtendWildCanasta(Table& table, WildCanastaMode mode);
 bool FormsCanasta(int cards, int naturals, int column);
 // Canasta test and squaring of one column of either side; true when it is a canasta.
 bool SquareCanasta(Table& table, CardPile& pile, bool playerSide, int column);
+// Takes a canasta of the player's back out of the tally and lays its column out card under
+// card again (after an undo removed the card that completed it).
+void UnsquareCanasta(Table& table, int column);
 
 }  // namespace tavolex

@@ -120,23 +120,6 @@ int IndexOfTakenTopCard(const GameState& state) {
     return -1;
 }
 
-// The top card itself had completed the canasta: without it the column is a plain meld again,
-// laid out card under card.
-void UndoCanastaOfTopCard(Table& table, int column) {
-    GameState& state = table.state;
-    MeldTally& tally = state.PlayerTally;
-    --tally.canastaCount;
-    tally.CanastaKind[column] = kNoCanasta;
-    tally.NaturalCount[column] = 0;
-    CardPile& melds = state.PlayerMelds;
-    melds.anchors[column].y = table.layout.OwnMeldTop;
-    for (int i = 0; i < melds.count; ++i) {
-        if (table.layout.ColumnOf(melds.cards[i].x) == column) {
-            PlaceInColumnAt(melds, true, false, column, melds.cards[i]);
-        }
-    }
-}
-
 }  // namespace
 
 bool PileMayBeTaken(Table& table, bool forClick) {
@@ -261,7 +244,7 @@ void UndoPileTake(Table& table) {
     const int column = state.PlayerMelds.cards[index].rank;
     const bool inCanasta = state.PlayerTally.CanastaKind[column] != kNoCanasta;
     CardRecord card = *RemoveCardAt(state.PlayerMelds, +1, index, inCanasta, column);
-    if (inCanasta && state.TopMeldCountBefore < kCanastaSize) UndoCanastaOfTopCard(table, column);
+    if (inCanasta && state.TopMeldCountBefore < kCanastaSize) UnsquareCanasta(table, column);
     card.x = table.layout.LeftMargin;
     card.y = table.layout.DiscardTop;
     PushCard(state.DiscardPile, card);

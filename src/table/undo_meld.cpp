@@ -19,22 +19,9 @@ int LastIndexOfCardId(const CardPile& pile, uint8_t cardId) {
     return -1;
 }
 
-// Lays a column that no longer is a canasta out as a spread column again.
-void SpreadColumn(Table& table, int32_t x, int column) {
-    CardPile& melds = table.state.PlayerMelds;
-    int32_t y = table.layout.OwnMeldTop;
-    for (int i = 0; i < melds.count; ++i) {
-        if (melds.cards[i].x != x) continue;
-        y += kCardStep;
-        melds.cards[i].y = y;
-    }
-    melds.anchors[column].y = y;
-}
-
-// Takes the canasta back when the column stops being one without the card at removedIndex.
-void UndoCanastaIfBroken(Table& table, int removedIndex, int column) {
-    MeldTally& tally = table.state.PlayerTally;
-    if (tally.CanastaKind[column] == kNoCanasta) return;
+// Whether the column stops being a canasta without the card at removedIndex.
+bool CanastaBrokenWithout(const Table& table, int removedIndex, int column) {
+    if (table.state.PlayerTally.CanastaKind[column] == kNoCanasta) return false;
     const CardPile& melds = table.state.PlayerMelds;
     const int32_t x = melds.cards[removedIndex].x;
     int cards = 0;
@@ -44,12 +31,7 @@ void UndoCanastaIfBroken(Table& table, int removedIndex, int column) {
         ++cards;
         if (!IsWildRank(melds.cards[i].rank)) ++naturals;
     }
-    if (FormsCanasta(cards, naturals, column)) return;
-    --tally.canastaCount;
-    tally.CanastaKind[column] = kNoCanasta;
-    // Only squaring writes the naturals, so an undone canasta returns to the unsquared value.
-    tally.NaturalCount[column] = 0;
-    SpreadColumn(table, x, column);
+    return !FormsCanasta(cards, naturals, column);
 }
 
 // Takes the newest melded card back into the hand; false when there was none.
@@ -66,10 +48,11 @@ bool UndoNewest(Table& table) {
                             " is not in the player's melds");
         return false;
     }
-    UndoCanastaIfBroken(table, index, column);
-    // A canasta that stands keeps lying as one pile.
-    const bool keepAnchor = state.PlayerTally.CanastaKind[column] != kNoCanasta;
-    CardRecord card = *RemoveCardAt(state.PlayerMelds, +1, index, keepAnchor, column);
+    const bool broken = CanastaBrokenWithout(table, index, column);
+    // A canasta keeps lying as one pile; a broken one is laid out again below.
+    const bool inCanasta = state.PlayerTally.CanastaKind[column] != kNoCanasta;
+    CardRecord card = *RemoveCardAt(state.PlayerMelds, +1, index, inCanasta, column);
+    if (broken) UnsquareCanasta(table, column);
     PlaceInColumn(state.PlayerHand, true, false, card);
     PushCard(state.PlayerHand, card);
     // The computer remembers the cards it saw go back to the hand.
