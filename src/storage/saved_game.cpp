@@ -106,6 +106,17 @@ void ApplySavedGame(Table& table, const SavedGame& game) {
     GameState& state = table.state;
     CopySavedFields(game.state, state);
     state.NothingDrawnYet = !state.HasDrawn;
+    // What the file does not hold must not speak of the game it replaces: the computer's
+    // knowledge of the hands starts afresh, and a pending pile take finds its top card again as
+    // the last card laid before the turn was saved.
+    state.KnownPlayerCards = CardPile{};
+    state.KnownOpponentCards = CardPile{};
+    state.CardsDrawn = 0;
+    state.WildcardPicked = 0;
+    if (state.PileTakeUndoable && !state.PlayerMeldsSaved.Empty()) {
+        state.TakenTopCard = state.PlayerMeldsSaved.Top();
+        state.TakenTopRank = state.TakenTopCard.rank;
+    }
 
     const TableLayout savedLayout = ComputeTableLayout(game.layout);
     if (savedLayout != table.layout) RemapLayout(state, savedLayout, table.layout);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/peer_link.h"
+#include "game/pile_take.h"
 #include "game/status_texts.h"
 #include "game/table.h"
 #include "saved_game_test_support.h"
@@ -305,6 +306,33 @@ TEST_F(SavedGameFile, AMissingFileFailsSilentlyAndAnotherFileIsNamedInUpperCase)
 
     ASSERT_TRUE(SaveGame(game.table, true, path));
     EXPECT_TRUE(CheckSavedGame(path, game.dialogs));
+}
+
+}  // namespace
+}  // namespace tavolex
+
+namespace tavolex {
+namespace {
+
+// The file does not hold the taken top card: a loaded pending take must still undo cleanly,
+// the card going back to the pile and the take costing its 50 points.
+TEST(SavedGamePendingTake, ALoadedPendingTakeCanBeUndone) {
+    HeadlessGame game(3, 2);
+    ASSERT_TRUE(LoadGame(game.table, true,
+                         test::TestData("golden/pending-pile-take-1024x768.tvx").string()));
+    ASSERT_TRUE(game.state().PileTakeUndoable);
+    const int pileBefore = game.state().DiscardPile.count;
+    const int scoreBefore = game.state().PlayerScore;
+    const CardRecord top = game.state().PlayerMeldsSaved.Top();
+
+    TakePile(game.table);  // a second click on the pile undoes the take
+
+    EXPECT_TRUE(game.dialogs.messages.empty());
+    EXPECT_FALSE(game.state().PileTakeUndoable);
+    ASSERT_EQ(game.state().DiscardPile.count, pileBefore + 1);
+    EXPECT_EQ(game.state().DiscardPile.Top().cardId, top.cardId);
+    EXPECT_EQ(game.state().PlayerScore, scoreBefore - 50);
+    EXPECT_EQ(test::CheckPackInvariant(game), "");
 }
 
 }  // namespace

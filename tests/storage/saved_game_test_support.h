@@ -23,21 +23,10 @@ inline void PrintTo(const CardRecord& card, std::ostream* out) {
 
 namespace test {
 
-// Slots above a pile's count keep whatever was popped from them; a read pile has zeros there.
-inline void ClearUnusedSlots(GameState& state) {
-    for (CardPile* pile :
-         {&state.Stock, &state.DiscardPile, &state.OpponentHand, &state.DiscardPileSaved,
-          &state.PlayerHand, &state.OpponentMelds, &state.PlayerMelds, &state.PlayerHandSaved,
-          &state.PlayerMeldsSaved, &state.KnownPlayerCards}) {
-        std::fill(pile->cards.begin() + pile->count, pile->cards.end(), CardRecord{});
-    }
-}
-
 // What a saved game can give back of a state: its saved fields over a fresh state.
 inline GameState SavedPart(const GameState& state) {
     GameState part;
     CopySavedFields(state, part);
-    ClearUnusedSlots(part);
     return part;
 }
 
