@@ -5,7 +5,6 @@
 #include "computer/census.h"
 #include "computer/computer_hand.h"
 #include "computer/expert_parts.h"
-#include "game/scoring.h"
 
 namespace tavolex {
 
@@ -179,8 +178,7 @@ bool ExpertShouldTakePile(TurnContext& turn) {
 
     // Step 2. A top card that does not count toward the opening raises the minimum for the rest
     // of the turn, taken or not.
-    turn.MeldMinimum = MinimumForScore(state.OpponentScore);
-    if (!state.Rules.TopCardCounts) turn.MeldMinimum += top.points;
+    SetMinimumForTopCard(turn, top);
 
     // Step 3.
     const bool frozen = table.PileFrozenFor();
