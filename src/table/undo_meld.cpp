@@ -13,9 +13,19 @@ namespace tavolex {
 
 namespace {
 
-int LastIndexOfCardId(const CardPile& pile, uint8_t cardId) {
-    for (int i = pile.count - 1; i >= 0; --i)
-        if (pile.cards[i].cardId == cardId) return i;
+// The very card the entry melded: the same card of the same deck in the column it went to. The
+// other deck's copy, melded in an earlier turn, may lie after it in the pile once squaring a
+// canasta has reordered a column.
+int IndexOfMeldedCard(const Table& table, const UndoEntry& entry) {
+    const CardPile& melds = table.state.PlayerMelds;
+    const int column = (entry.card.x - table.layout.LeftMargin) / entry.pitch;
+    for (int i = melds.count - 1; i >= 0; --i) {
+        const CardRecord& card = melds.cards[i];
+        if (card.cardId == entry.card.cardId && card.deck == entry.card.deck &&
+            table.layout.ColumnOf(card.x) == column) {
+            return i;
+        }
+    }
     return -1;
 }
 
@@ -39,7 +49,7 @@ bool UndoNewest(Table& table) {
     const std::optional<UndoEntry> entry = table.undo.TakeNewest();
     if (!entry) return false;
     GameState& state = table.state;
-    const int index = LastIndexOfCardId(state.PlayerMelds, entry->card.cardId);
+    const int index = IndexOfMeldedCard(table, *entry);
     const int column =
         index < 0 ? -1
                   : (state.PlayerMelds.cards[index].x - table.layout.LeftMargin) / entry->pitch;

@@ -24,9 +24,9 @@ foreach(preset default standard)
     endif()
     foreach(level beginner advanced expert)
         add_test(NAME cli_monkey_${preset}_${level}
-                 COMMAND tavolex-cli monkey --opponent ${level} --hands 3 --seed 17 ${rules})
+                 COMMAND tavolex-cli monkey --opponent ${level} --hands 150 --seed 17 ${rules})
     endforeach()
     add_test(NAME cli_match_${preset}
-             COMMAND tavolex-cli match --player expert --opponent advanced --matches 1
+             COMMAND tavolex-cli match --player expert --opponent advanced --matches 100
                      --seed 17 ${rules})
 endforeach()

@@ -80,6 +80,25 @@ TEST(UndoMeld, ACanastaThatStillStandsStaysSquared) {
     EXPECT_EQ(game.state().PlayerMelds.anchors[kTenColumn].y, base);
 }
 
+TEST(UndoMeld, TakesBackTheCopyMeldedThisTurnNotTheOtherDecksEarlierOne) {
+    constexpr int kJackColumn = 10;
+    constexpr int kKingColumn = 12;
+    HeadlessGame game;
+    // The jacks' deuce is the first deck's; the hand holds the second deck's.
+    BuildPosition(game, {.playerHand = "club2 heart4 spade6",
+                         .playerMelds = "spadeh hearth diamondh clubh spadeh hearth diamondh | "
+                                        "clubb spadeb club2"});
+    WildOntoMeld(game.table, kKingColumn, false);
+    // Squaring the canasta again moved the new deuce before the jacks' one in the pile.
+    UndoMeld(game.table);
+
+    const GameState& state = game.state();
+    EXPECT_EQ(CountInColumn(state.PlayerMelds, game.table.layout, kJackColumn), 3);
+    EXPECT_EQ(CountInColumn(state.PlayerMelds, game.table.layout, kKingColumn), 7);
+    const CardRecord& back = state.PlayerHand.cards[IndexOf(state.PlayerHand, "club2")];
+    EXPECT_EQ(back.deck, 1);
+}
+
 TEST(UndoAll, EveryCardMeldedThisTurnGoesBack) {
     HeadlessGame game;
     game.table.NetworkActive = true;

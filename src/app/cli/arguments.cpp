@@ -38,6 +38,7 @@ const std::vector<CommandRule>& CommandRules() {
          {"--opponent", "--hands", "--seed"},
          0,
          0},
+        {Command::Help, "help", {}, {}, 0, 0},
     };
     return rules;
 }
@@ -127,13 +128,14 @@ ParsedArguments Failure(std::string error) {
 }  // namespace
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) return Failure("missing command: deal, show, play, match or monkey");
+    if (arguments.empty())
+        return Failure("missing command: deal, show, play, match, monkey or help");
     const auto& rules = CommandRules();
     const auto rule = std::find_if(rules.begin(), rules.end(),
                                    [&](const CommandRule& r) { return arguments[0] == r.name; });
     if (rule == rules.end()) {
         return Failure("unknown command \"" + arguments[0] +
-                       "\"; the commands are deal, show, play, match and monkey");
+                       "\"; the commands are deal, show, play, match, monkey and help");
     }
     Options options;
     options.command = rule->command;

@@ -10,7 +10,7 @@
 
 namespace tavolex::cli {
 
-enum class Command { Deal, Show, Play, Match, Monkey };
+enum class Command { Deal, Show, Play, Match, Monkey, Help };
 
 // A "--set NAME=VALUE": a settings value for the run, e.g. "Settings\Number of Canastas=2".
 struct SettingOverride {

@@ -18,6 +18,7 @@ int RunShow(const Options& options, std::ostream& out, std::ostream& err);
 int RunPlay(const Options& options, std::ostream& out, std::ostream& err);
 int RunMatch(const Options& options, std::ostream& out, std::ostream& err);
 int RunMonkey(const Options& options, std::ostream& out, std::ostream& err);
+int RunHelp(std::ostream& out);
 
 // Parses the arguments after the program's name and runs the command.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

@@ -4,6 +4,7 @@
 
 #include "app/cli/table_invariants.h"
 #include "game/internal_error.h"
+#include "game/melds.h"
 #include "game/status_texts.h"
 #include "table/deal.h"
 
@@ -12,7 +13,7 @@ namespace tavolex::cli {
 namespace {
 
 // Far more actions than a hand of random play needs to end.
-constexpr int kMaxActionsPerHand = 5000;
+constexpr int kMaxActionsPerHand = 20000;
 
 constexpr std::array<const char*, 6> kPlainActions = {"draw", "take",     "discard-red3",
                                                       "undo", "undo-all", "end-hand"};
@@ -36,6 +37,17 @@ std::string RandomCardName(Table& table) {
     return CardNameOf(static_cast<uint8_t>(1 + table.random.Below(kJokerId)));
 }
 
+// With two right clicks to discard, half the discards name the card right-clicked last: else
+// the second click on the same card would hardly ever come.
+std::string RandomDiscardName(Table& table) {
+    const CardPile& hand = table.state.PlayerHand;
+    const int last = table.input.RightClickCard;
+    if (last >= 0 && last < hand.count && table.random.Below(2) == 0) {
+        return CardNameOf(hand.cards[last].cardId);
+    }
+    return RandomCardName(table);
+}
+
 std::string RandomColumnName(Table& table) {
     const CardPile& melds = table.state.PlayerMelds;
     if (melds.Empty()) return RankKeyName(table.random.Below(kColumns));
@@ -53,7 +65,8 @@ std::string RandomActionText(Table& table) {
     if (kind < static_cast<int>(kPlainActions.size())) return kPlainActions[kind];
     kind -= kPlainActions.size();
     if (kind < static_cast<int>(kCardActions.size())) {
-        return kCardActions[kind] + RandomCardName(table);
+        const std::string action = kCardActions[kind];
+        return action + (action == "discard:" ? RandomDiscardName(table) : RandomCardName(table));
     }
     kind -= kCardActions.size();
     if (kind < static_cast<int>(kColumnActions.size())) {
@@ -76,10 +89,26 @@ int TakeFinishedHands(HeadlessGame& game) {
     return hands;
 }
 
+// Everything melded this turn can be taken back, back to melds that passed the meld check (those
+// the turn began with, or those that completed a pile take). Incorrect melds with nothing left
+// to undo can never be put right: the player could not discard again.
+bool MeldsBeyondRepair(Table& table) {
+    const GameState& state = table.state;
+    if (state.PlayerLocked || !state.HasDrawn || state.PileTakeUndoable || !table.undo.Empty() ||
+        state.Prompt == kPromptHandOver) {
+        return false;
+    }
+    // The check writes its reason and recounts the columns; the game stays as it was.
+    const GameState saved = state;
+    const bool valid = MeldsValid(table);
+    table.state = saved;
+    return !valid;
+}
+
 // The first thing wrong after an action, if any.
 std::optional<std::string> CheckAction(HeadlessGame& game, const GameState& before,
                                        const UndoList& undoBefore, int beepsBefore) {
-    const Table& table = game.table;
+    Table& table = game.table;
     if (std::string broken = CheckTableInvariants(table); !broken.empty()) return broken;
     const bool refused = game.view.beeps != beepsBefore;
     if (refused &&
@@ -87,6 +116,7 @@ std::optional<std::string> CheckAction(HeadlessGame& game, const GameState& befo
         return "a refused action changed the game (" + game.view.status + ")";
     }
     if (game.view.closed) return "the program was asked to close";
+    if (MeldsBeyondRepair(table)) return "the player's melds are incorrect with nothing to undo";
     return std::nullopt;
 }
 

@@ -21,8 +21,8 @@ struct RandomRunReport {
 // the hand's, its column one of the player's melds, all drawn from the table's one generator)
 // until that many hands are over or something
 // breaks: a card lost or doubled, a card outside its column, a tally that disagrees with its
-// columns, a refused action (one that beeped) that changed the game, an internal error, or the
-// player left unable to act. The opponent is whoever the game has seated.
+// columns, a refused action (one that beeped) that changed the game, incorrect melds that no
+// undo can put right, an internal error, or the player left unable to act. The opponent is whoever the game has seated.
 RandomRunReport PlayRandomHands(HeadlessGame& game, int hands);
 
 }  // namespace tavolex::cli

@@ -24,6 +24,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             return RunMatch(options, out, err);
         case Command::Monkey:
             return RunMonkey(options, out, err);
+        case Command::Help:
+            return RunHelp(out);
     }
     return kExitBadInput;
 }

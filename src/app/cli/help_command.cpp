@@ -1,0 +1,41 @@
+#include <ostream>
+
+#include "app/cli/commands.h"
+
+namespace tavolex::cli {
+
+namespace {
+constexpr const char* kUsage =
+    R"(tavolex-cli: the game engine without its window
+
+  tavolex-cli deal --seed N [--set NAME=VALUE]... --out FILE.tvx
+      deals a new hand in which the player draws first, and saves it
+  tavolex-cli show FILE.tvx
+      prints the saved game as JSON: every field of the game state and the status line
+  tavolex-cli play FILE.tvx [--level beginner|advanced|expert] [--seed N] [--set NAME=VALUE]...
+                   [--out OUT.tvx] ACTION...
+      plays the player's actions as clicks and keys on the table; the computer plays the
+      opponent's turns at once. One line per action: the action, the status line and any
+      message boxes; then the JSON of show.
+      ACTION: draw, take, meld:CARD, meld-shift:CARD, meld-ctrl:CARD, wild:RANK,
+      wild-shift:RANK, discard:CARD (one right click), discard-red3, undo, undo-all, end-hand,
+      key:KEY. CARD as "heartb", "spade10", "joker"; RANK 2..10, J, Q, K, A, W;
+      KEY F6..F10, Esc, Ctrl+F11 or a RANK.
+  tavolex-cli match --player LEVEL --opponent LEVEL --matches N --seed S [--set NAME=VALUE]...
+                    [--json]
+      computer against computer: matches and hands won, the mean hand margin with its 95%
+      confidence interval, speed, lay-downs the player would be refused, and a checksum
+  tavolex-cli monkey --opponent LEVEL --hands N --seed S [--set NAME=VALUE]...
+      random play of the player's side, checking the table after every action
+
+  --set stores a settings value for the run, e.g. --set "Settings\Number of Canastas=2".
+  Exit status: 0 done, 1 a match could not go on or random play found a fault, 2 bad input.
+)";
+}  // namespace
+
+int RunHelp(std::ostream& out) {
+    out << kUsage;
+    return kExitOk;
+}
+
+}  // namespace tavolex::cli
