@@ -47,16 +47,21 @@ CardRecord RemoveFromComputerHand(Table& table, int index) {
     const CardRecord removed = hand.cards[index];
     for (int i = index; i + 1 < hand.count; ++i) hand.cards[i] = hand.cards[i + 1];
     --hand.count;
-    RemoveCardById(table.state.KnownOpponentCards, removed.cardId);
     for (int i = 0; i < hand.count; ++i)
         if (hand.cards[i].x > removed.x) hand.cards[i].x -= table.state.HandOverlap;
     return removed;
 }
 
+CardRecord PlayCardFromComputerHand(Table& table, int index) {
+    const CardRecord card = RemoveFromComputerHand(table, index);
+    RemoveCardById(table.state.KnownOpponentCards, card.cardId);
+    return card;
+}
+
 CardRecord MeldFromHand(Table& table, int index) {
     GameState& state = table.state;
     CardCensus(table);
-    CardRecord card = RemoveFromComputerHand(table, index);
+    CardRecord card = PlayCardFromComputerHand(table, index);
     const int fromX = card.x;
     const int fromY = card.y;
     card.faceUp = 1;
@@ -86,7 +91,7 @@ void ComputerAddWild(Table& table, int rank) {
         return;
     }
     const int before = state.OpponentMeldCount[rank];
-    CardRecord card = RemoveFromComputerHand(table, FindCardOfRank(table, wildRank));
+    CardRecord card = PlayCardFromComputerHand(table, FindCardOfRank(table, wildRank));
     const int fromX = card.x;
     const int fromY = card.y;
     card.faceUp = 1;

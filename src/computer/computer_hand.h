@@ -15,6 +15,9 @@ struct ComputerTurnAborted {};
 void AddToComputerHand(Table& table, CardRecord card, bool animate);
 // Removes the card at a hand index and closes the row; a bad index stops the program.
 CardRecord RemoveFromComputerHand(Table& table, int index);
+// Takes a card out of the hand for good (melded or discarded): the other side stops
+// remembering it there. Trial removals that put the hand back use RemoveFromComputerHand.
+CardRecord PlayCardFromComputerHand(Table& table, int index);
 // Moves one card from the hand onto the computer's meld column of its rank.
 CardRecord MeldFromHand(Table& table, int index);
 // Lays a joker (or else a two) from the hand on the meld of a rank.

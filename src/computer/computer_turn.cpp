@@ -70,7 +70,7 @@ void DiscardForComputer(TurnContext& turn, ComputerLevel& level) {
         card = *RemoveCardAt(state.OpponentMelds, -1, choice.meldIndex, false, kRankThree);
         table.RepaintOpponentMeldColumn(kRankThree);
     } else {
-        card = RemoveFromComputerHand(table, choice.handIndex);
+        card = PlayCardFromComputerHand(table, choice.handIndex);
     }
     const int fromX = card.x;
     const int fromY = card.y;
