@@ -72,13 +72,7 @@ void DiscardForComputer(TurnContext& turn, ComputerLevel& level) {
     } else {
         card = PlayCardFromComputerHand(table, choice.handIndex);
     }
-    const int fromX = card.x;
-    const int fromY = card.y;
-    card.x = table.layout.LeftMargin;
-    card.y = table.layout.DiscardTop;
-    card.faceUp = 1;
-    PushCard(state.DiscardPile, card);
-    table.ShowMove(card, fromX, fromY);
+    table.PlaceOnDiscardPile(card);
     if (IsWildRank(card.rank) || IsRedThree(card.cardId)) state.PileFrozen = 1;
 }
 

@@ -107,4 +107,14 @@ void Table::ShowMove(const CardRecord& card, int fromX, int fromY) {
     view.ShowCardMove(card, fromX, fromY, card.x, card.y, false);
 }
 
+void Table::PlaceOnDiscardPile(CardRecord card) {
+    const int fromX = card.x;
+    const int fromY = card.y;
+    card.x = layout.LeftMargin;
+    card.y = layout.DiscardTop;
+    card.faceUp = 1;
+    PushCard(state.DiscardPile, card);
+    ShowMove(card, fromX, fromY);
+}
+
 }  // namespace tavolex

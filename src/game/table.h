@@ -131,6 +131,8 @@ public:
     void RepaintPlayerMeldArea();
     void RepaintOpponentHandRow();
     void ShowMove(const CardRecord& card, int fromX, int fromY);
+    // Lays a discarded card face up on the discard pile and shows its move there.
+    void PlaceOnDiscardPile(CardRecord card);
 };
 
 }  // namespace tavolex

@@ -57,13 +57,7 @@ void LayOnDiscardPile(Table& table, CardRecord card, int token) {
     state.NothingDrawnYet = 1;
     table.SetPrompt(kPromptDraw);
     table.SendToken(token, std::to_string(card.cardId));
-    const int fromX = card.x;
-    const int fromY = card.y;
-    card.x = table.layout.LeftMargin;
-    card.y = table.layout.DiscardTop;
-    card.faceUp = 1;
-    PushCard(state.DiscardPile, card);
-    table.ShowMove(card, fromX, fromY);
+    table.PlaceOnDiscardPile(card);
     table.RepaintPileBox();
     state.PlayerLocked = 1;
     if (table.flow->EndOfHandCheck()) return;
