@@ -109,6 +109,26 @@ void FinishNaturalMeld(Table& table, const CardRecord& last) {
     FinishMeldAction(table);
 }
 
+// Without the canastas to go out, the last card of the hand stays for the discard unless
+// melding it brings the canasta that lets the player go out: an empty hand that cannot go out
+// could never discard again once the turn's melds can no longer be undone.
+bool MustKeepLastCard(Table& table, int column, bool natural) {
+    const GameState& state = table.state;
+    const int needed = state.Rules.NumberOfCanastas;
+    if (state.PlayerHand.count != 1 || state.PlayerTally.canastaCount >= needed) return false;
+    if (state.TopCardPending && !state.DiscardPile.Empty()) return false;  // the pile follows
+    int cards = 0;
+    int naturals = 0;
+    for (const CardRecord& card : state.PlayerMelds) {
+        if (table.layout.ColumnOf(card.x) != column) continue;
+        ++cards;
+        if (!IsWildRank(card.rank)) ++naturals;
+    }
+    const bool completes = state.PlayerTally.CanastaKind[column] == kNoCanasta &&
+                           FormsCanasta(cards + 1, naturals + (natural ? 1 : 0), column);
+    return state.PlayerTally.canastaCount + (completes ? 1 : 0) < needed;
+}
+
 // One wild card at a time, each with its own checks, as long as the turn lasts.
 void LayWilds(Table& table, int column, int count) {
     for (int i = 0; i < count && table.state.HasDrawn && !table.state.PlayerLocked; ++i)
@@ -125,6 +145,7 @@ void MeldCard(Table& table, int handIndex) {
         table.ShowError(kErrorBlackThrees);
         return;
     }
+    if (MustKeepLastCard(table, clicked->rank, true)) return;
     ShowMeldingPrompt(table);
     const CardRecord card = MoveToMelds(table, handIndex, clicked->rank);
     table.SendToken(kTokenMeld, std::to_string(card.cardId));
@@ -157,6 +178,7 @@ void MeldRank(Table& table, int handIndex, bool onlyToThree) {
 
 void AddWildToMeld(Table& table, int column) {
     if (column != kRankDeuce && !(IsNaturalRank(column) && column < kColumns)) return;
+    if (MustKeepLastCard(table, column, false)) return;
     if (!LayWildCard(table, column)) return;
     SquareCanasta(table, table.state.PlayerMelds, true, column);
     FinishMeldAction(table);

@@ -156,3 +156,27 @@ TEST(Melding, ARefusedActionShowsItsErrorAndChangesNothingElse) {
 
 }  // namespace
 }  // namespace tavolex
+
+namespace tavolex {
+namespace {
+
+// An empty hand that cannot go out could never discard again: the last card stays unless
+// melding it brings the canasta the player needs.
+TEST(LastCard, StaysInHandUnlessItCompletesTheCanastaToGoOut) {
+    HeadlessGame game;
+    test::BuildPosition(game, {.playerHand = "heart9", .playerMelds = "spade9 club9 joker",
+                               .discardPile = "spade5"});
+    const GameState before = game.state();
+    MeldCard(game.table, 0);
+    EXPECT_EQ(game.state(), before);
+
+    test::BuildPosition(game, {.playerHand = "heart9",
+                               .playerMelds = "spade9 club9 diamond9 joker diamond2 heart2",
+                               .discardPile = "spade5"});
+    game.state().Rules.NumberOfCanastas = 1;
+    MeldCard(game.table, 0);
+    EXPECT_EQ(game.dialogs.scorings.size(), 1u);  // the player went out and the hand was scored
+}
+
+}  // namespace
+}  // namespace tavolex
