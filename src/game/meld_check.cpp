@@ -40,7 +40,10 @@ std::string FirstMeldFailure(Table& table) {
         if (cards > 0 && cards < 3) return kRejectTooFewCards;
     }
 
-    const bool handEmpty = state.PlayerHand.Empty();
+    // While a take is pending the rest of the pile is still to come into the hand: melding the
+    // last card then is no going out, and must not let black threes or a short opening pass.
+    const bool pileStillToCome = state.TopCardPending && !state.DiscardPile.Empty();
+    const bool handEmpty = state.PlayerHand.Empty() && !pileStillToCome;
     int total = 0;
     for (const CardRecord& card : state.PlayerMelds) total += card.points;
     // Once a canasta stands, the bonus may count as the initial meld; an empty hand goes out.

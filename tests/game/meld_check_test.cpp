@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game/melds.h"
+#include "game/pile_take.h"
 #include "position.h"
 
 namespace tavolex {
@@ -58,6 +59,31 @@ TEST(MeldCheck, APendingTopCardRefusesTheDiscard) {
     EXPECT_FALSE(MeldsValidForDiscard(game.table));
     EXPECT_EQ(game.state().RejectReason, kRejectTopCard);
     EXPECT_EQ(RejectGoingOut(2), "you need at least two Canastas to go out");
+}
+
+}  // namespace
+}  // namespace tavolex
+
+namespace tavolex {
+namespace {
+
+// Melding the last card while a take is pending is no going out: the pile's cards still come
+// into the hand, so black threes laid "as the last cards" must keep the take from completing
+// while the melds can still be undone.
+TEST(MeldCheckDuringPendingTake, TheHandIsNotEmptyWhileThePileIsStillToCome) {
+    HeadlessGame game;
+    test::BuildPosition(game, {.playerHand = "heart5 club5 spade3 club3 spade3",
+                               .playerMelds = "spadeh clubh hearth diamondh joker heart2 diamond2",
+                               .discardPile = "club9 diamond5",
+                               .playerHasDrawn = false});
+    TakePile(game.table);
+    ASSERT_TRUE(game.state().PileTakeUndoable);
+    MeldRank(game.table, test::IndexOf(game.state().PlayerHand, "spade3"), false);
+    MeldRank(game.table, test::IndexOf(game.state().PlayerHand, "heart5"), false);
+    ASSERT_TRUE(game.state().PlayerHand.Empty());
+    EXPECT_TRUE(game.state().PileTakeUndoable);
+    EXPECT_FALSE(game.table.undo.Empty());
+    EXPECT_EQ(game.state().DiscardPile.count, 1);
 }
 
 }  // namespace
