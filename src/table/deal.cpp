@@ -86,19 +86,8 @@ CardRecord TakeFromStock(GameState& state) {
 
 void DealOpponentHand(Table& table) {
     GameState& state = table.state;
-    while (state.OpponentHand.count < kHandSize && !state.Stock.Empty()) {
-        CardRecord card = TakeFromStock(state);
-        if (IsRedThree(card.cardId)) {
-            card.faceUp = 1;
-            PlaceInColumn(state.OpponentMelds, false, false, card);
-            PushCard(state.OpponentMelds, card);
-            continue;
-        }
-        card.x = table.layout.LeftMargin + state.HandOverlap * state.OpponentHand.count;
-        card.y = 5;
-        card.faceUp = state.OpponentFaceUp;
-        PushCard(state.OpponentHand, card);
-    }
+    while (state.OpponentHand.count < kHandSize && !state.Stock.Empty())
+        DealToOpponent(table, TakeFromStock(state));
 }
 
 void DealPlayerHand(GameState& state) {
@@ -126,6 +115,21 @@ void TurnUpcard(Table& table) {
 }
 
 }  // namespace
+
+bool DealToOpponent(Table& table, CardRecord card) {
+    GameState& state = table.state;
+    if (IsRedThree(card.cardId)) {
+        card.faceUp = 1;
+        PlaceInColumn(state.OpponentMelds, false, false, card);
+        PushCard(state.OpponentMelds, card);
+        return false;
+    }
+    card.x = table.layout.LeftMargin + state.HandOverlap * state.OpponentHand.count;
+    card.y = 5;
+    card.faceUp = state.OpponentFaceUp;
+    PushCard(state.OpponentHand, card);
+    return true;
+}
 
 void StartNewGame(Table& table) {
     GameState& state = table.state;

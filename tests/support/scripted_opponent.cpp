@@ -1,6 +1,7 @@
 #include "scripted_opponent.h"
 
 #include "game/status_texts.h"
+#include "table/deal.h"
 
 namespace tavolex::test {
 
@@ -9,20 +10,8 @@ namespace {
 void DrawCards(Table& table) {
     GameState& state = table.state;
     int drawn = 0;
-    while (drawn < state.Rules.NumberOfCards && !state.Stock.Empty()) {
-        CardRecord card = *PopCard(state.Stock);
-        if (IsRedThree(card.cardId)) {
-            card.faceUp = 1;
-            PlaceInColumn(state.OpponentMelds, false, false, card);
-            PushCard(state.OpponentMelds, card);
-            continue;
-        }
-        card.x = table.layout.LeftMargin + state.HandOverlap * state.OpponentHand.count;
-        card.y = 5;
-        card.faceUp = state.OpponentFaceUp;
-        PushCard(state.OpponentHand, card);
-        ++drawn;
-    }
+    while (drawn < state.Rules.NumberOfCards && !state.Stock.Empty())
+        if (DealToOpponent(table, *PopCard(state.Stock))) ++drawn;
     if (state.Stock.Empty()) {
         state.StockExhausted = 1;
         table.view.ShowEndHandButton(true);
