@@ -11,10 +11,10 @@ namespace tavolex {
 namespace {
 
 constexpr std::array<const char*, kPatternCount> kPatternNames = {
-    "beach", "fish1", "fish2", "leaves1", "leaves2",
-    "pattern1", "pattern2", "robot", "rose", "shell"};
+    "beach",    "fish1",    "fish2", "leaves1", "leaves2",
+    "pattern1", "pattern2", "robot", "rose",    "shell"};
 constexpr std::array<const char*, 4> kSuitWords = {"spade", "club", "diamond", "heart"};
-constexpr std::array<const char*, 13> kFaceLetters = {"2", "3", "4", "5", "6", "7", "8",
+constexpr std::array<const char*, 13> kFaceLetters = {"2", "3",  "4", "5", "6", "7", "8",
                                                       "9", "10", "b", "v", "h", "a"};
 
 }  // namespace

@@ -1,0 +1,63 @@
+#include "options/card_back.h"
+
+#include <gtest/gtest.h>
+
+#include "game/memory_settings.h"
+#include "options/card_image_names.h"
+
+namespace tavolex {
+namespace {
+
+TEST(CardBackRecordTest, MissingValuesReadWithTheTableOrTheDialogDefaults) {
+    MemorySettings store;
+    const CardBacks table = LoadCardBacks(store, CardBackDefaults::kTable);
+    EXPECT_EQ(table[0].Color, 128);
+    EXPECT_EQ(table[1].Color, 16512);
+    EXPECT_EQ(table[1].Pattern, 0);
+    EXPECT_EQ(table[1].Type, kSolidColorBack);
+    const CardBacks dialog = LoadCardBacks(store, CardBackDefaults::kDialog);
+    EXPECT_EQ(dialog[1].Color, 128);
+    EXPECT_EQ(dialog[0].Pattern, 1);
+    EXPECT_EQ(dialog[1].Pattern, 1);
+}
+
+TEST(CardBackRecordTest, SavingWritesTheTypeAndOnlyTheValueItUses) {
+    MemorySettings store;
+    SaveCardBacks(store, {CardBackRecord{kPatternBack, 4242, "a.bmp", 7},
+                          CardBackRecord{kPictureBack, 4242, "/pics/b.png", 3}});
+    EXPECT_EQ(ReadInt(store, "Cardback\\Type0", -1), 1);
+    EXPECT_EQ(ReadInt(store, "Cardback\\Pattern0", -1), 7);
+    EXPECT_FALSE(store.ValueExists("Cardback\\Color0"));
+    EXPECT_FALSE(store.ValueExists("Cardback\\Filename0"));
+    EXPECT_EQ(ReadText(store, "Cardback\\Filename1", ""), "/pics/b.png");
+    EXPECT_FALSE(store.ValueExists("Cardback\\Pattern1"));
+
+    SaveCardBack(store, 0, CardBackRecord{kSolidColorBack, 0x00FF00, "", 0});
+    const CardBackRecord back = LoadCardBack(store, 0, CardBackDefaults::kTable);
+    EXPECT_EQ(back.Type, kSolidColorBack);
+    EXPECT_EQ(back.Color, 0x00FF00);
+    EXPECT_EQ(back.Pattern, 7) << "the pattern stays stored while the colour is in use";
+}
+
+TEST(CardBackRecordTest, OddStoredValuesReadAsDefaults) {
+    MemorySettings store;
+    store.WriteValue("Cardback\\Type1", int64_t{9});
+    store.WriteValue("Cardback\\Pattern1", int64_t{10});
+    store.WriteValue("Cardback\\Color1", std::string("blue"));
+    store.WriteValue("Cardback\\Filename1", std::string(400, 'x'));
+    const CardBackRecord back = LoadCardBack(store, 1, CardBackDefaults::kTable);
+    EXPECT_EQ(back, (CardBackRecord{kSolidColorBack, 16512, std::string(255, 'x'), 0}));
+}
+
+TEST(CardImageNamesTest, FacesAndPatternsAreNamedBySuitFaceAndLayout) {
+    EXPECT_EQ(FaceImageName(0, 0), "spade2640");
+    EXPECT_EQ(FaceImageName(3 * 13 + 9, 1), "heartb800");
+    EXPECT_EQ(FaceImageName(2 * 13 + 8, 2), "diamond101024");
+    EXPECT_EQ(FaceImageName(1 * 13 + 12, 3), "cluba1024");
+    EXPECT_EQ(FaceImageName(kJokerImage, 3), "joker1024");
+    EXPECT_EQ(PatternImageName(0, 1), "beach800");
+    EXPECT_EQ(PatternImageName(9, 0), "shell640");
+}
+
+}  // namespace
+}  // namespace tavolex
