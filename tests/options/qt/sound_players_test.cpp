@@ -1,0 +1,110 @@
+// The effect and music players stay silent on bad input and never block.
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "options/qt/media_folders.h"
+#include "options/qt/midi_player.h"
+#include "options/qt/qt_sounds.h"
+#include "options/sound_font.h"
+
+namespace tavolex {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kResources = fs::path(TAVOLEX_TEST_DATA) / ".." / ".." / "resources";
+
+// One quarter note at 480 ticks a beat, then the end of the track.
+const std::string kShortTune =
+    std::string("MThd\0\0\0\6\0\0\0\1\x01\xE0", 14) +
+    std::string("MTrk\0\0\0\x0D\0\x90\x45\x60\x83\x60\x80\x45\0\0\xFF\x2F\0", 21);
+
+class SoundPlayers : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / "tavolex_sound_players";
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(folder_ / name, std::ios::binary) << bytes;
+        return (folder_ / name).string();
+    }
+    fs::path folder_;
+    Random random_{3};
+};
+
+TEST_F(SoundPlayers, MissingOrForeignWaveFilesAreSilentAndExitDoesNotHang) {
+    QtSounds sounds(random_, {folder_.string()});
+    sounds.settings.Events[kSoundWinHand] = {"missing.wav"};
+    sounds.PlayEvent(kSoundWinHand);
+    EXPECT_FALSE(sounds.IsPlaying());
+    sounds.PlayFile(Write("words.wav", "this is not a wave file"));
+    sounds.FinishAndClose(2000);
+    EXPECT_FALSE(sounds.IsPlaying());
+}
+
+TEST_F(SoundPlayers, SoundOffPlaysNoEventAndNoAboutSound) {
+    QtSounds sounds(random_, {(kResources / "sounds").string()});
+    sounds.settings.SoundOn = false;
+    sounds.PlayEvent(kSoundDeal);
+    sounds.PlayAbout();
+    EXPECT_FALSE(sounds.IsPlaying());
+}
+
+TEST_F(SoundPlayers, DefaultMusicFolderIsTheOneHoldingTheDefaultTune) {
+    fs::create_directories(folder_ / "data");
+    Write("data/ARCADIA.MID", kShortTune);
+    EXPECT_EQ(DefaultMusicFolder({(folder_ / "user").string(), (folder_ / "data").string()}),
+              (folder_ / "data").string());
+    EXPECT_EQ(DefaultMusicFolder({(folder_ / "user").string()}), (folder_ / "user").string());
+}
+
+TEST_F(SoundPlayers, NoSoundFontOrADamagedTuneMeansSilence) {
+    MidiPlayer player(random_, {folder_.string()}, nullptr, "file");
+    player.music = {true, 0, Write("tune.mid", kShortTune), ""};
+    player.soundFontFolders = {folder_.string()};
+    player.MusicNotify();
+    EXPECT_FALSE(player.IsPlaying());
+
+    player.soundFontFolders = StandardSoundFontFolders("");
+    player.music.MusicFile = Write("broken.mid", kShortTune.substr(0, 30));
+    player.MusicNotify();
+    EXPECT_FALSE(player.IsPlaying());
+    player.music = {true, 1, "", (folder_ / "nowhere").string()};
+    player.ApplySettings();
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+TEST_F(SoundPlayers, SingleFileStartsAgainAtItsEndAndMusicOffCloses) {
+    if (FindSoundFont(StandardSoundFontFolders("")).empty()) GTEST_SKIP() << "no SoundFont";
+    MidiPlayer player(random_, {folder_.string()}, nullptr, "file");
+    player.music = {true, 0, "tune.mid", ""};
+    Write("tune.mid", kShortTune);
+    QSignalSpy starts(&player, &MidiPlayer::tuneStarted);
+    player.MusicNotify();
+    ASSERT_TRUE(player.IsPlaying());
+    EXPECT_EQ(player.CurrentTune(), (folder_ / "tune.mid").string());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return starts.count() >= 2; }, 10000));
+
+    player.music.MusicOn = false;
+    player.ApplySettings();
+    EXPECT_FALSE(player.IsPlaying());
+}
+
+TEST_F(SoundPlayers, TheDefaultTunePlays) {
+    if (FindSoundFont(StandardSoundFontFolders("")).empty()) GTEST_SKIP() << "no SoundFont";
+    MidiPlayer player(random_, {(kResources / "music").string()}, nullptr, "file");
+    player.music = {true, 1, "", (kResources / "music").string()};
+    player.MusicNotify();
+    EXPECT_TRUE(player.IsPlaying());
+    EXPECT_EQ(fs::path(player.CurrentTune()).filename(), "ARCADIA.MID");
+}
+
+}  // namespace
+}  // namespace tavolex
