@@ -222,7 +222,7 @@ void CompletePileTake(Table& table) {
     FinishTake(table);
 }
 
-void UndoPileTake(Table& table) {
+void UndoPileTake(Table& table, bool charged) {
     GameState& state = table.state;
     table.SetPrompt(kPromptDraw);
     if (!table.rules().TopCardCounts) state.PlayerMinimum -= state.TakenTopCard.points;
@@ -248,7 +248,7 @@ void UndoPileTake(Table& table) {
     card.x = table.layout.LeftMargin;
     card.y = table.layout.DiscardTop;
     PushCard(state.DiscardPile, card);
-    state.PlayerScore -= kUndoTakePenalty;
+    if (charged) state.PlayerScore -= kUndoTakePenalty;
 
     table.RepaintPileBox();
     table.RepaintPlayerMeldArea();

@@ -16,7 +16,8 @@ bool IsForcedForOpponent(Table& table);
 void TakePile(Table& table);
 // Makes a pending take final when the top card is now validly melded.
 void CompletePileTake(Table& table);
-void UndoPileTake(Table& table);
+// The player's undo costs 50 points (charged); rewinding a turn to save it on exit does not.
+void UndoPileTake(Table& table, bool charged = true);
 // May the card be discarded; a wild card (or a red three with ThreeBlock) freezes the pile.
 bool DiscardRule(Table& table, const CardRecord& card);
 

@@ -31,10 +31,6 @@ constexpr int kMaxProposedNameCharacters = 250;
 // Far above the largest file the writer can produce (nine full piles).
 constexpr size_t kMaxSavedGameBytes = 1 << 20;
 
-std::string AutosavePath(const Table& table) {
-    return (fs::path(table.ProgramFolder) / kAutosaveFileName).string();
-}
-
 // Cuts at whole characters, so a name in UTF-8 never ends inside one.
 std::string ProposedFileName(const std::string& playerName) {
     if (playerName.empty()) return kProposalWithoutPlayer;
@@ -150,6 +146,10 @@ void ApplySavedGame(Table& table, const SavedGame& game) {
 }
 
 }  // namespace
+
+std::string AutosavePath(const Table& table) {
+    return (fs::path(table.ProgramFolder) / kAutosaveFileName).string();
+}
 
 void CopySavedFields(const GameState& from, GameState& to) {
     for (const saved_game::PileLine& line : saved_game::kPileLines) {

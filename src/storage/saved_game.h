@@ -47,6 +47,9 @@ ReadResult ReadSavedGame(std::string_view text);
 // Replaces the fields a saved game holds (piles, tallies and turn fields), keeping the rest.
 void CopySavedFields(const GameState& from, GameState& to);
 
+// "autosave.tvx" in the program's folder.
+std::string AutosavePath(const Table& table);
+
 // The menu command (automatic false) and the exit, start-up and network calls (automatic true,
 // with the path given or the autosave file).
 bool SaveGame(Table& table, bool automatic, const std::optional<std::string>& path = {});

@@ -26,12 +26,6 @@ int32_t WhoWentOut(const GameState& state) {
     return kNobodyWentOut;
 }
 
-void DeleteAutosave(const Table& table) {
-    if (table.ProgramFolder.empty()) return;
-    std::error_code ignored;
-    std::filesystem::remove(table.ProgramFolder + "autosave.tvx", ignored);
-}
-
 // Records the match, announces the winner and asks whether to play on; false when the user
 // declined and the program is closing.
 bool FinishMatch(Table& table) {
@@ -66,6 +60,12 @@ bool FinishMatch(Table& table) {
 }
 
 }  // namespace
+
+void DeleteAutosave(const Table& table) {
+    if (table.ProgramFolder.empty()) return;
+    std::error_code ignored;
+    std::filesystem::remove(std::filesystem::path(table.ProgramFolder) / "autosave.tvx", ignored);
+}
 
 bool EndOfHandCheck(Table& table) {
     GameState& state = table.state;

@@ -1,0 +1,27 @@
+// The game: splash window, the settings store and the table window.
+#include <QApplication>
+#include <QScreen>
+
+#include "game/memory_settings.h"
+#include "table/qt/program_folder.h"
+#include "table/qt/splash_window.h"
+#include "table/qt/tvx_main.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("Tavolex");
+    QApplication::setApplicationDisplayName("Tavolex");
+
+    tavolex::SplashWindow splash;
+    splash.move(splash.screen()->geometry().center() - splash.rect().center());
+    splash.show();
+
+    tavolex::MemorySettings settings;
+    tavolex::StartOptions options;
+    options.programFolder = tavolex::ProgramFolder();
+    for (int i = 1; i < argc; ++i) options.arguments.emplace_back(argv[i]);
+    tavolex::TfmTvxMain window(settings, options);
+    QObject::connect(&window, &tavolex::TfmTvxMain::StartedUp, &splash, &QWidget::close);
+    window.show();
+    return application.exec();
+}

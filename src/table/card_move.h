@@ -1,0 +1,10 @@
+// How many steps a card's visible move takes.
+#pragma once
+
+namespace tavolex {
+
+// 100 / (speed + 1), rounded to the nearest whole number with ties to even: 9 steps at speed 10,
+// 12 at speed 7, 100 at speed 0. Speeds outside 0..10 are taken as the nearest end.
+int CardMoveSteps(int cardSpeed);
+
+}  // namespace tavolex

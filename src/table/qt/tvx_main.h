@@ -1,0 +1,147 @@
+// The table window: owns the engine's table, draws it and turns mouse, keys and menu commands
+// into the engine's calls.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "computer/computer_turn.h"
+#include "game/headless_seams.h"
+#include "game/table.h"
+#include "table/game_flow.h"
+#include "table/qt/interim_dialogs.h"
+#include "table/qt/plain_card_images.h"
+#include "table/qt/qt_clock.h"
+
+class QLabel;
+class QPushButton;
+class QAction;
+class QMenu;
+
+namespace tavolex {
+
+class TableCanvas;
+
+struct StartOptions {
+    std::string programFolder;
+    // The command-line arguments after the program's name.
+    std::vector<std::string> arguments;
+    // Tests run the delayed start-up themselves instead of waiting for the timer.
+    bool startTimer = true;
+};
+
+class TfmTvxMain : public QMainWindow, public TableView {
+    Q_OBJECT
+  public:
+    TfmTvxMain(SettingsStore& settings, StartOptions options, QWidget* parent = nullptr);
+    ~TfmTvxMain() override;
+
+    // tmSplash's tick: layout, card images, the command line, then the saved or a new game.
+    void tmSplashTimer();
+
+    Table& table() { return table_; }
+    TableCanvas* canvas() const { return canvas_; }
+    QString StatusText() const;
+    bool StatusShowsError() const { return statusError_; }
+    QString PanelText(const char* panelName) const;
+
+    // TableView.
+    void ShowCardMove(const CardRecord& card, int fromX, int fromY, int toX, int toY,
+                      bool highlight) override;
+    void InvalidateArea(int x, int y, int width, int height) override;
+    void RepaintAll() override;
+    void PauseWithHourglass(int milliseconds) override;
+    void SetHourglass(bool on) override;
+    void ShowStatus(const std::string& text, bool error) override;
+    void Beep() override;
+    void EnableUndo(bool enabled) override;
+    void ShowEndHandButton(bool visible) override;
+    void EnableEndHandButton(bool enabled) override;
+    void SetRulesHint(const std::string& hint) override;
+    void ShowWhoseTurn(const std::string& text) override;
+    void PostDispatch() override {}
+    void CloseProgram() override;
+
+  signals:
+    // The delayed start-up has run: the splash window goes.
+    void StartedUp();
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    class SilentSounds : public Sounds {
+      public:
+        void PlayEvent(int) override {}
+    };
+    class NoPeerLink : public PeerLink {
+      public:
+        void SendToken(int, const std::string&) override {}
+    };
+
+    void FormCreate();
+    void ReadWindowSettings();
+    void PlaceWindow();
+    void BuildMenus();
+    void BuildStatusBar();
+    void BuildCardImages();
+    void UpdateStatusPanels();
+    void DisplayHint(const QString& hint);
+    void FormDestroy();
+    // Every call into the engine goes through here: a close asked for meanwhile waits until the
+    // outermost call has returned.
+    void RunEngine(const std::function<void()>& operation);
+    void FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
+    void FormMouseMove();
+    bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
+
+    SettingsStore& settings_;
+    StartOptions options_;
+    InterimDialogs dialogs_;
+    SilentSounds sounds_;
+    NoPeerLink peer_;
+    HeadlessStatistics statistics_;
+    QtClock clock_;
+    Random random_;
+    Table table_;
+    TableFlow flow_;
+    ComputerOpponent computer_;
+
+    PlainCardImages cards_;
+    QColor background_;
+    std::array<QColor, 2> cardBacks_;
+    bool autosave_ = true;
+    bool cardMovement_ = true;
+    int cardSpeed_ = 10;
+    bool showStatusbar_ = true;
+    bool transientStatus_ = false;
+
+    int engineDepth_ = 0;
+    bool closePending_ = false;
+    bool programEnded_ = false;
+    bool moving_ = false;
+    bool hourglass_ = false;
+    bool statusError_ = false;
+
+    TableCanvas* canvas_ = nullptr;
+    QLabel* pnStatusbar_ = nullptr;
+    QLabel* pnPCurrScore_ = nullptr;
+    QLabel* pnPCurrMeld_ = nullptr;
+    QLabel* pnCCurrScore_ = nullptr;
+    QLabel* pnCCurrMeld_ = nullptr;
+    QPushButton* bnEndHand_ = nullptr;
+    QAction* miUndoMeld_ = nullptr;
+    QAction* miUndoAll_ = nullptr;
+    QAction* miRules_ = nullptr;
+    QTimer tmLED_;
+    QTimer tmSplash_;
+    QTimer tmWhoseTurn_;
+    QLabel* whoseTurn_ = nullptr;
+};
+
+}  // namespace tavolex

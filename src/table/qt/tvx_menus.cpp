@@ -1,0 +1,74 @@
+// The table window's menus and status bar.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "game/rule_options.h"
+#include "storage/saved_game.h"
+#include "table/deal.h"
+#include "table/qt/tvx_main.h"
+#include "table/undo_meld.h"
+
+namespace tavolex {
+
+namespace {
+
+// A menu item's hint: the part after "|" shows in the status bar.
+QAction* AddItem(QMenu* menu, const QString& caption, const QString& hint,
+                 const QKeySequence& shortcut = {}) {
+    QAction* action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    action->setStatusTip(hint.section('|', -1));
+    return action;
+}
+
+QLabel* AddPanel(QStatusBar* bar, const char* name, const QString& tip) {
+    auto* panel = new QLabel(bar);
+    panel->setObjectName(name);
+    panel->setToolTip(tip);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance("Computer: 0000"));
+    bar->addPermanentWidget(panel);
+    return panel;
+}
+
+}  // namespace
+
+void TfmTvxMain::BuildMenus() {
+    QMenu* game = menuBar()->addMenu("&Game");
+    connect(AddItem(game, "&New", "|Start a new game", Qt::Key_F2), &QAction::triggered, this,
+            [this] { RunEngine([this] { StartNewGame(table_); }); });
+    connect(AddItem(game, "&Load...", "|Load a saved game", Qt::Key_F3), &QAction::triggered, this,
+            [this] { RunEngine([this] { LoadGame(table_, false); }); });
+    connect(AddItem(game, "&Save...", "|Save the game", Qt::Key_F4), &QAction::triggered, this,
+            [this] { RunEngine([this] { SaveGame(table_, false); }); });
+    game->addSeparator();
+    miUndoMeld_ = AddItem(game, "&Undo Meld", "|Take back the card melded last", Qt::Key_Delete);
+    connect(miUndoMeld_, &QAction::triggered, this,
+            [this] { RunEngine([this] { UndoMeld(table_); }); });
+    miUndoAll_ = AddItem(game, "Undo &All", "|Take back every card melded in this turn",
+                         QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    connect(miUndoAll_, &QAction::triggered, this,
+            [this] { RunEngine([this] { UndoAll(table_); }); });
+    EnableUndo(false);
+    game->addSeparator();
+    connect(AddItem(game, "E&xit", "|Quit Tavolex"), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    miRules_ = AddItem(options, "&Rules...", kRulesHintUnlocked);
+}
+
+void TfmTvxMain::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setSizeGripEnabled(false);
+    pnStatusbar_ = new QLabel(bar);
+    pnStatusbar_->setObjectName("pnStatusbar");
+    bar->addWidget(pnStatusbar_, 1);
+    pnPCurrScore_ = AddPanel(bar, "pnPCurrScore", "Your score");
+    pnPCurrMeld_ = AddPanel(bar, "pnPCurrMeld", "Your current meld (the minimum you need)");
+    pnCCurrScore_ = AddPanel(bar, "pnCCurrScore", "Your opponent's score");
+    pnCCurrMeld_ = AddPanel(bar, "pnCCurrMeld", "Your opponent's current meld");
+}
+
+}  // namespace tavolex

@@ -1,0 +1,186 @@
+// Start-up and shutdown of the table window.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "game/rule_options.h"
+#include "game/settings_store.h"
+#include "game/status_texts.h"
+#include "storage/exit_save.h"
+#include "storage/saved_game.h"
+#include "table/command_line.h"
+#include "table/deal.h"
+#include "table/qt/table_canvas.h"
+#include "table/qt/table_painter.h"
+#include "table/qt/tvx_main.h"
+#include "table/turn.h"
+#include "table/window_placement.h"
+
+namespace tavolex {
+
+namespace {
+
+constexpr const char* kCaption = "Tavolex 5.0";
+constexpr int kSplashMilliseconds = 2000;
+// The caption bar and frame of the original window: the rest is the client area.
+constexpr int kCaptionHeight = 30;
+constexpr int kEndHandMargin = 10;
+constexpr const char* kSingleRightClick = "Single Right Click";
+
+// Colours are stored as the platform's 0x00BBGGRR numbers.
+QColor StoredColour(SettingsStore& store, const std::string& path, int64_t defaultValue) {
+    const int64_t value = ReadInt(store, path, defaultValue);
+    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
+}
+
+uint8_t LevelFromText(const std::string& level) {
+    if (level == "Beginner") return kBeginner;
+    if (level == "Advanced") return kAdvanced;
+    return kExpert;
+}
+
+QSize ScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry().size() : QSize(1280, 1024);
+}
+
+}  // namespace
+
+void TfmTvxMain::FormCreate() {
+    setWindowTitle(kCaption);
+    canvas_ = new TableCanvas(this);
+    canvas_->setObjectName("Table");
+    setCentralWidget(canvas_);
+    canvas_->SetRenderer([this](QPainter& painter, const QRect& area) {
+        PaintTable(painter, table_, cards_, background_, area);
+    });
+    canvas_->onMouseUp = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
+                                QPoint at) { FormMouseUp(button, modifiers, at); };
+    canvas_->onMouseMove = [this] { FormMouseMove(); };
+    canvas_->onKeyDown = [this](int key, Qt::KeyboardModifiers modifiers) {
+        return FormKeyDown(key, modifiers);
+    };
+    bnEndHand_ = new QPushButton("End Hand", canvas_);
+    bnEndHand_->setObjectName("bnEndHand");
+    bnEndHand_->setFocusPolicy(Qt::NoFocus);
+    bnEndHand_->hide();
+    connect(bnEndHand_, &QPushButton::clicked, this,
+            [this] { RunEngine([this] { EndHandPressed(table_); }); });
+    tmLED_.setSingleShot(true);
+    connect(&tmLED_, &QTimer::timeout, this, [this] {
+        pnStatusbar_->setStyleSheet(QString());
+        statusError_ = false;
+    });
+    BuildMenus();
+    BuildStatusBar();
+
+    table_.state.HandOverlap = 10;
+    table_.state.OpponentFaceUp = 0;
+    ReadWindowSettings();
+    PlaceWindow();
+
+    table_.input = InputState{};
+    table_.PaintSuppressed = 1;
+    table_.NetworkActive = false;
+    table_.state.PlayerStartsNext = random_.Real() > 0.5;
+    if (options_.startTimer) {
+        tmSplash_.setSingleShot(true);
+        connect(&tmSplash_, &QTimer::timeout, this, [this] { tmSplashTimer(); });
+        tmSplash_.start(kSplashMilliseconds);
+    }
+}
+
+void TfmTvxMain::ReadWindowSettings() {
+    SettingsStore& store = settings_;
+    background_ = StoredColour(store, "Settings\\Background Color", 32768);
+    table_.DiscardOption =
+        ReadText(store, "Settings\\Mouse Options", kSingleRightClick) != kSingleRightClick;
+    table_.state.Rules = LoadRuleOptions(store);
+    table_.MeldDelay = static_cast<int32_t>(ReadInt(store, "Settings\\Delay", 300));
+    autosave_ = ReadBool(store, "Settings\\AutoSave", true);
+    showStatusbar_ = ReadBool(store, "Settings\\Show Statusbar", true);
+    statusBar()->setVisible(showStatusbar_);
+    table_.ComputerLevel = LevelFromText(ReadText(store, "Settings\\Level", "Beginner"));
+    table_.SavedComputerLevel = table_.ComputerLevel;
+    table_.Aggression = static_cast<int32_t>(ReadInt(store, "Settings\\Aggression", 50));
+    cardMovement_ = ReadBool(store, "Settings\\Card Movement", true);
+    cardSpeed_ = static_cast<int>(ReadInt(store, "Settings\\Card Speed", 10));
+    cardBacks_ = {StoredColour(store, "Cardback\\Color0", 128),
+                  StoredColour(store, "Cardback\\Color1", 16512)};
+    table_.ShowTurns = ReadBool(store, "Settings\\Show Turns", true);
+}
+
+void TfmTvxMain::PlaceWindow() {
+    const QSize screen = ScreenSize();
+    const WindowPlacement placement = tavolex::PlaceWindow(
+        ReadText(settings_, "Settings\\Resolution", DefaultResolutionText(screen.width())),
+        screen.width(), screen.height());
+    table_.Resolution = placement.resolution;
+    table_.LastAppliedResolution = placement.resolution;
+    table_.layout = ComputeTableLayout(placement.resolution);
+    const ScreenLayout& layout = ScreenLayoutAt(placement.resolution);
+    const QSize size(DefaultClientWidth(placement.resolution),
+                     layout.windowHeight - kCaptionHeight);
+    move(placement.left, placement.top);
+    if (placement.maximised) {
+        setMinimumSize(size);
+        setWindowState(Qt::WindowMaximized);
+    } else {
+        setFixedSize(size);
+    }
+    bnEndHand_->move(size.width() - bnEndHand_->sizeHint().width() - kEndHandMargin,
+                     table_.layout.MiddleY + kEndHandMargin);
+}
+
+void TfmTvxMain::tmSplashTimer() {
+    tmSplash_.stop();
+    emit StartedUp();
+    table_.layout = ComputeTableLayout(table_.Resolution);
+    BuildCardImages();
+    const StartupCommand command =
+        EvaluateCommandLine(options_.arguments, autosave_, AutosavePath(table_));
+    const bool loadValid = command.loadFileName && CheckSavedGame(*command.loadFileName, dialogs_);
+    table_.PaintSuppressed = 0;
+    table_.TableShowing = isVisible();
+    if (command.openLobby) {
+        RepaintAll();
+        return;
+    }
+    RunEngine([&] {
+        if (loadValid) {
+            sounds_.PlayEvent(kSoundStart);
+            if (LoadGame(table_, true, *command.loadFileName)) return;
+        }
+        flow_.DealHand(true);
+    });
+    RepaintAll();
+}
+
+void TfmTvxMain::BuildCardImages() {
+    cards_.Build(table_.Resolution, cardBacks_, devicePixelRatioF());
+}
+
+void TfmTvxMain::closeEvent(QCloseEvent* event) {
+    if (engineDepth_ > 0) {
+        // A turn is still running (its pauses let the close through): close once it is over.
+        closePending_ = true;
+        event->ignore();
+        return;
+    }
+    FormDestroy();
+    event->accept();
+}
+
+void TfmTvxMain::FormDestroy() {
+    sounds_.PlayEvent(kSoundExit);
+    if (!programEnded_) SaveOnExit(table_, autosave_);
+    settings_.WriteValue("Settings\\Resolution",
+                         ResolutionText(pos().x(), pos().y(), table_.Resolution));
+}
+
+}  // namespace tavolex
