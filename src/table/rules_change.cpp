@@ -51,10 +51,14 @@ void ApplyRuleOptions(Table& table, const RuleOptions& rules) {
 
 int RulesPageForHelpCommand(int parameter) {
     switch (parameter) {
-        case 2: return kRulesRedThreesPage;
-        case 3: return kRulesCanastasPage;
-        case 4: return kRulesDiscardPilePage;
-        default: return -1;
+        case 2:
+            return kRulesRedThreesPage;
+        case 3:
+            return kRulesCanastasPage;
+        case 4:
+            return kRulesDiscardPilePage;
+        default:
+            return -1;
     }
 }
 

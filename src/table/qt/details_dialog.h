@@ -9,7 +9,7 @@ namespace tavolex {
 
 class TfmDetails : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TfmDetails(const DetailsInfo& info, QWidget* parent = nullptr);
 };
 

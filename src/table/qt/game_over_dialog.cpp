@@ -34,8 +34,8 @@ TfmGameOver::TfmGameOver(const GameOverInfo& info,
     scores->addWidget(new QLabel(QStringLiteral("Difference:")), 3, 0);
     scores->addWidget(NumberLabel(info.margin, true), 3, 1);
 
-    auto* question = new QLabel(info.networkGame
-                                    ? QStringLiteral("Press OK to continue.")
+    auto* question =
+        new QLabel(info.networkGame ? QStringLiteral("Press OK to continue.")
                                     : QStringLiteral("Do you want to play another game?"));
     question->setAlignment(Qt::AlignCenter);
 
@@ -60,10 +60,17 @@ TfmGameOver::TfmGameOver(const GameOverInfo& info,
     }
     connect(buttons, &QDialogButtonBox::clicked, this, [this, buttons](QAbstractButton* button) {
         switch (buttons->standardButton(button)) {
-            case QDialogButtonBox::Yes: Close(GameOverAnswer::Yes); break;
-            case QDialogButtonBox::No: Close(GameOverAnswer::No); break;
-            case QDialogButtonBox::Ok: Close(GameOverAnswer::Ok); break;
-            default: break;
+            case QDialogButtonBox::Yes:
+                Close(GameOverAnswer::Yes);
+                break;
+            case QDialogButtonBox::No:
+                Close(GameOverAnswer::No);
+                break;
+            case QDialogButtonBox::Ok:
+                Close(GameOverAnswer::Ok);
+                break;
+            default:
+                break;
         }
     });
 

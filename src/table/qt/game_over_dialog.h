@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <functional>
 
 #include "game/dialogs.h"
@@ -11,7 +10,7 @@ namespace tavolex {
 
 class TfmGameOver : public QDialog {
     Q_OBJECT
-public:
+  public:
     // sendResult reports the match of a network game ("Send &Result"); the dialog stays open.
     TfmGameOver(const GameOverInfo& info, std::function<void(const GameOverInfo&)> sendResult,
                 QWidget* parent = nullptr);
@@ -19,7 +18,7 @@ public:
     // What closed the dialog: Yes or No locally, Ok in a network game, Closed otherwise.
     GameOverAnswer Answer() const { return answer_; }
 
-private:
+  private:
     void Close(GameOverAnswer answer);
 
     GameOverInfo info_;

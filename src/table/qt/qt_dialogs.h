@@ -10,7 +10,7 @@ class QWidget;
 namespace tavolex {
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
 
     // The match report of a network game, sent from the game-over dialog.
@@ -31,7 +31,7 @@ public:
     std::optional<std::string> AskSaveFileName(const std::string& proposal) override;
     std::optional<std::string> AskLoadFileName() override;
 
-private:
+  private:
     QWidget* parent_;
     std::function<void(const GameOverInfo&)> sendResult_;
 };

@@ -217,14 +217,12 @@ RuleOptions TfmRules::Options() const {
 }
 
 void TfmRules::UpdateControls() {
-    ckRequired_->setText(
-        ToQString(CanastaRequiredCaption(goOutItems_->checkedId() + 1)));
+    ckRequired_->setText(ToQString(CanastaRequiredCaption(goOutItems_->checkedId() + 1)));
     const RulesControlStates states =
         RulesControls(gameInProgress_, ckInitFreeze_->isChecked(), ckNaturalPair_->isChecked());
     for (QWidget* control : std::initializer_list<QWidget*>{
-             ckAddTop_, ckTopCount_, ckInitFreeze_, ckNaturalPair_, ckDrawExtra_,
-             ckFreezeDiscard_, ckRequired_, ckBonus_, ckwildcardallowed_, rgGoOut_, rgDrawn_,
-             bnHoyle_}) {
+             ckAddTop_, ckTopCount_, ckInitFreeze_, ckNaturalPair_, ckDrawExtra_, ckFreezeDiscard_,
+             ckRequired_, ckBonus_, ckwildcardallowed_, rgGoOut_, rgDrawn_, bnHoyle_}) {
         control->setEnabled(states.optionsEnabled);
     }
     ckInitBlock_->setEnabled(states.initBlockEnabled);

@@ -18,7 +18,7 @@ class Table;
 
 class TfmRules : public QDialog {
     Q_OBJECT
-public:
+  public:
     TfmRules(const RuleOptions& rules, bool gameInProgress, QWidget* parent = nullptr);
 
     // The options as the controls show them.
@@ -29,7 +29,7 @@ public:
 
     void done(int result) override;
 
-private:
+  private:
     void BuildDiscardPilePage();
     void BuildRedThreesPage();
     void BuildCanastasPage();

@@ -15,11 +15,11 @@ QFileDialog* MakeSavedGameDialog(SavedGameDialogKind kind, const QString& propos
     if (lastFolder.isEmpty()) {
         lastFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     }
-    auto* dialog = new QFileDialog(parent, save ? QStringLiteral("Save Tavolex Game")
-                                                : QStringLiteral("Load Tavolex Game"),
-                                   lastFolder);
-    dialog->setNameFilters({QStringLiteral("Tavolex Games (*.tvx)"),
-                            QStringLiteral("All Files (*)")});
+    auto* dialog = new QFileDialog(
+        parent, save ? QStringLiteral("Save Tavolex Game") : QStringLiteral("Load Tavolex Game"),
+        lastFolder);
+    dialog->setNameFilters(
+        {QStringLiteral("Tavolex Games (*.tvx)"), QStringLiteral("All Files (*)")});
     dialog->setDefaultSuffix(QStringLiteral("tvx"));
     dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);

@@ -9,7 +9,7 @@ namespace tavolex {
 
 class TfmScoring : public QDialog {
     Q_OBJECT
-public:
+  public:
     // The result of exec() when the user asked for the details.
     static constexpr int kDetailsResult = 2;
 

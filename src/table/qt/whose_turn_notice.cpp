@@ -16,9 +16,9 @@ TfmWhoseTurn::TfmWhoseTurn(QWidget* table, const QString& text) : QLabel(text, t
     setFocusPolicy(Qt::NoFocus);
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::Box);
-    setStyleSheet(QStringLiteral(
-        "QLabel { background: #fff8d8; color: #202020; border: 1px solid #5a4a20; "
-        "font-weight: bold; }"));
+    setStyleSheet(
+        QStringLiteral("QLabel { background: #fff8d8; color: #202020; border: 1px solid #5a4a20; "
+                       "font-weight: bold; }"));
     setFixedSize(kWidth, kHeight);
     move((table->width() - kWidth) / 2, (table->height() - kHeight) / 2);
     QTimer::singleShot(kShowMilliseconds, this, &QWidget::close);

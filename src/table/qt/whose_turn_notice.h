@@ -9,13 +9,13 @@ namespace tavolex {
 // itself after 1500 ms.
 class TfmWhoseTurn : public QLabel {
     Q_OBJECT
-public:
+  public:
     static constexpr int kShowMilliseconds = 1500;
 
     // Closes a notice still showing on the table, then shows the new one.
     static TfmWhoseTurn* Show(QWidget* table, const QString& text);
 
-private:
+  private:
     TfmWhoseTurn(QWidget* table, const QString& text);
 };
 
