@@ -41,8 +41,10 @@ RuleOptions LoadRuleOptions(SettingsStore& store) {
     auto flag = [&](int i, uint8_t def) {
         return static_cast<uint8_t>(ReadBool(store, kRuleValueNames[i], def != 0));
     };
+    // Only one or two canastas and cards make a playable game; anything else is damage.
     auto number = [&](int i, int32_t def) {
-        return static_cast<int32_t>(ReadInt(store, kRuleValueNames[i], def));
+        const int64_t value = ReadInt(store, kRuleValueNames[i], def);
+        return value == 1 || value == 2 ? static_cast<int32_t>(value) : def;
     };
     r.CanastaRequired = flag(0, d.CanastaRequired);
     r.NumberOfCanastas = number(1, d.NumberOfCanastas);
