@@ -88,8 +88,9 @@ TEST_F(QtSettingsStoreTest, DeleteKeyRemovesTheSubkeyWithItsValues) {
 
 TEST_F(QtSettingsStoreTest, SeesChangesMadeOutsideAtTheNextRead) {
     store.WriteValue("Settings\\Delay", int64_t{300});
-    WriteFile(home.ProgramFile(), "[Settings]\ndelay=450\n");
-    EXPECT_EQ(ReadInt(store, "Settings\\Delay", 0), 450);
+    // An edit of another length: the change is noticed by the file's size and time.
+    WriteFile(home.ProgramFile(), "[Settings]\ndelay=4500\n");
+    EXPECT_EQ(ReadInt(store, "Settings\\Delay", 0), 4500);
 }
 
 TEST_F(QtSettingsStoreTest, AnotherRootIsWrittenOnlyWhenItExists) {
