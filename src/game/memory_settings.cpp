@@ -1,30 +1,23 @@
 #include "game/memory_settings.h"
 
 #include <algorithm>
-#include <cctype>
 #include <set>
 
 namespace tavolex {
 
 namespace {
-std::string Fold(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
-
 std::string SubkeyPrefix(const std::string& subkey) {
-    return subkey.empty() ? std::string() : Fold(subkey) + "\\";
+    return subkey.empty() ? std::string() : FoldName(subkey) + "\\";
 }
 }  // namespace
 
 SettingValue MemorySettings::ReadValue(const std::string& path, const SettingValue& defaultValue) {
-    auto found = values_.find(Fold(path));
+    auto found = values_.find(FoldName(path));
     return found == values_.end() ? defaultValue : found->second;
 }
 
 void MemorySettings::WriteValue(const std::string& path, const SettingValue& value) {
-    values_[Fold(path)] = value;
+    values_[FoldName(path)] = value;
 }
 
 void MemorySettings::DeleteKey(const std::string& subkey) {
@@ -38,7 +31,9 @@ bool MemorySettings::KeyExists(const std::string& subkey) {
                        [&](const auto& entry) { return entry.first.starts_with(prefix); });
 }
 
-bool MemorySettings::ValueExists(const std::string& path) { return values_.count(Fold(path)) > 0; }
+bool MemorySettings::ValueExists(const std::string& path) {
+    return values_.count(FoldName(path)) > 0;
+}
 
 std::vector<std::string> MemorySettings::GetKeyNames(const std::string& subkey) {
     const std::string prefix = SubkeyPrefix(subkey);

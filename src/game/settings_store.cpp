@@ -1,8 +1,16 @@
 #include "game/settings_store.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace tavolex {
+
+std::string FoldName(std::string name) {
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return name;
+}
 
 int64_t ReadInt(SettingsStore& store, const std::string& path, int64_t defaultValue) {
     const SettingValue value = store.ReadValue(path, defaultValue);

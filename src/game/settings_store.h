@@ -29,6 +29,8 @@ int64_t ReadInt(SettingsStore& store, const std::string& path, int64_t defaultVa
 bool ReadBool(SettingsStore& store, const std::string& path, bool defaultValue);
 std::string ReadText(SettingsStore& store, const std::string& path,
                      const std::string& defaultValue);
+// Names compare without regard to case: stores and readers of old files fold them with this.
+std::string FoldName(std::string name);
 inline void WriteBool(SettingsStore& store, const std::string& path, bool value) {
     store.WriteValue(path, int64_t{value ? 1 : 0});
 }

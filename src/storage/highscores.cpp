@@ -1,7 +1,7 @@
 #include "storage/highscores.h"
 
 #include "game/settings_store.h"
-#include "storage/stored_counter.h"
+#include "storage/stored_fields.h"
 
 namespace tavolex {
 

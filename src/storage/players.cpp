@@ -6,7 +6,7 @@
 
 #include "game/dialogs.h"
 #include "game/settings_store.h"
-#include "storage/stored_counter.h"
+#include "storage/stored_fields.h"
 
 namespace tavolex {
 
@@ -26,12 +26,6 @@ std::string EntryPath(size_t number) {
     return std::string(kPlayerNamesKey) + "\\PlayerName" + std::to_string(number);
 }
 
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 // "name,wins,losses"; a missing field is an empty one.
 PlayerEntry ParseEntry(std::string_view text) {
     std::string_view fields[3];
@@ -41,8 +35,8 @@ PlayerEntry ParseEntry(std::string_view text) {
         text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
     }
     fields[2] = text;
-    return {std::string(Trimmed(fields[0])),
-            {ParseCounter(Trimmed(fields[1])), ParseCounter(Trimmed(fields[2]))}};
+    return {std::string(TrimBlanks(fields[0])),
+            {ParseCounter(TrimBlanks(fields[1])), ParseCounter(TrimBlanks(fields[2]))}};
 }
 
 std::string EntryText(const PlayerEntry& entry) {
