@@ -1,7 +1,6 @@
 #include "table/qt/details_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -34,13 +33,6 @@ QLabel* ColumnHeading(const QString& text) {
     return label;
 }
 
-QFrame* Rule() {
-    auto* rule = new QFrame;
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    return rule;
-}
-
 }  // namespace
 
 TfmDetails::TfmDetails(const DetailsInfo& info, QWidget* parent) : QDialog(parent) {
@@ -60,10 +52,10 @@ TfmDetails::TfmDetails(const DetailsInfo& info, QWidget* parent) : QDialog(paren
         grid->addWidget(ColumnHeading(QStringLiteral("Number")), 1, column);
         grid->addWidget(ColumnHeading(QStringLiteral("Value")), 1, column + 1);
     }
-    grid->addWidget(Rule(), 2, 0, 1, 5);
+    grid->addWidget(HorizontalRule(), 2, 0, 1, 5);
     int gridRow = 3;
     for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row, ++gridRow) {
-        if (row == kTotalRow) grid->addWidget(Rule(), gridRow++, 0, 1, 5);
+        if (row == kTotalRow) grid->addWidget(HorizontalRule(), gridRow++, 0, 1, 5);
         const bool total = row == kTotalRow;
         auto* caption = new QLabel(QLatin1String(kRows[row].caption));
         if (total) caption->setStyleSheet(QStringLiteral("font-weight: bold;"));

@@ -1,6 +1,7 @@
 #include "table/qt/dialog_parts.h"
 
 #include <QDialog>
+#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
@@ -27,9 +28,26 @@ QLabel* NumberLabel(int32_t value, bool bold) {
     return label;
 }
 
-void AddScoreRow(QGridLayout* grid, int row, const QString& caption, int32_t value) {
-    grid->addWidget(new QLabel(caption), row, 0);
-    grid->addWidget(NumberLabel(value), row, 1);
+QFrame* HorizontalRule() {
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    return rule;
+}
+
+QGridLayout* ScoreTable(const QString& opponentLabel, int32_t playerScore, int32_t opponentScore,
+                        int32_t difference) {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(24);
+    grid->setColumnStretch(0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Your Score:")), 0, 0);
+    grid->addWidget(NumberLabel(playerScore), 0, 1);
+    grid->addWidget(new QLabel(opponentLabel), 1, 0);
+    grid->addWidget(NumberLabel(opponentScore), 1, 1);
+    grid->addWidget(HorizontalRule(), 2, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Difference:")), 3, 0);
+    grid->addWidget(NumberLabel(difference, true), 3, 1);
+    return grid;
 }
 
 void InstallWhatsThisMenu(QDialog* dialog) {

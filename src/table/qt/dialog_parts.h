@@ -7,6 +7,7 @@
 #include <string>
 
 class QDialog;
+class QFrame;
 class QGridLayout;
 class QLabel;
 class QWidget;
@@ -23,8 +24,11 @@ inline QString ToQString(const std::string& text) {
 QLabel* HeadingLabel(const QString& text);
 // A right-aligned number, so columns of numbers line up.
 QLabel* NumberLabel(int32_t value, bool bold = false);
-// One "caption  value" row of a score table.
-void AddScoreRow(QGridLayout* grid, int row, const QString& caption, int32_t value);
+// A sunken line between parts of a dialog.
+QFrame* HorizontalRule();
+// "Your Score:", the opponent's score and, under a line, the "Difference:".
+QGridLayout* ScoreTable(const QString& opponentLabel, int32_t playerScore, int32_t opponentScore,
+                        int32_t difference);
 
 // Right-clicking a control that has a "What's This?" text (or lies inside one that has) offers
 // the single item "What's This?", which shows that text.

@@ -1,7 +1,6 @@
 #include "table/qt/game_over_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -22,17 +21,8 @@ TfmGameOver::TfmGameOver(const GameOverInfo& info,
     comment->setWordWrap(true);
     comment->setAlignment(Qt::AlignCenter);
 
-    auto* scores = new QGridLayout;
-    scores->setHorizontalSpacing(24);
-    scores->setColumnStretch(0, 1);
-    AddScoreRow(scores, 0, QStringLiteral("Your Score:"), info.playerScore);
-    AddScoreRow(scores, 1, ToQString(info.opponentScoreLabel), info.opponentScore);
-    auto* rule = new QFrame;
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    scores->addWidget(rule, 2, 0, 1, 2);
-    scores->addWidget(new QLabel(QStringLiteral("Difference:")), 3, 0);
-    scores->addWidget(NumberLabel(info.margin, true), 3, 1);
+    QGridLayout* scores = ScoreTable(ToQString(info.opponentScoreLabel), info.playerScore,
+                                     info.opponentScore, info.margin);
 
     auto* question =
         new QLabel(info.networkGame ? QStringLiteral("Press OK to continue.")

@@ -1,7 +1,6 @@
 #include "table/qt/scoring_dialog.h"
 
 #include <QDialogButtonBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -15,17 +14,8 @@ TfmScoring::TfmScoring(const ScoringInfo& info, QWidget* parent) : QDialog(paren
     setObjectName(QStringLiteral("TfmScoring"));
     setWindowTitle(QStringLiteral("Scoring Results"));
 
-    auto* scores = new QGridLayout;
-    scores->setHorizontalSpacing(24);
-    scores->setColumnStretch(0, 1);
-    AddScoreRow(scores, 0, QStringLiteral("Your Score:"), info.playerTotal);
-    AddScoreRow(scores, 1, ToQString(info.opponentLabel), info.opponentTotal);
-    auto* rule = new QFrame;
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    scores->addWidget(rule, 2, 0, 1, 2);
-    scores->addWidget(new QLabel(QStringLiteral("Difference:")), 3, 0);
-    scores->addWidget(NumberLabel(info.playerTotal - info.opponentTotal, true), 3, 1);
+    QGridLayout* scores = ScoreTable(ToQString(info.opponentLabel), info.playerTotal,
+                                     info.opponentTotal, info.playerTotal - info.opponentTotal);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     QPushButton* details =
