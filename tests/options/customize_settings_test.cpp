@@ -1,0 +1,115 @@
+// The Customize dialog's conversions, its locks, and what confirming it stores and changes.
+#include "options/customize_settings.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game/settings_store.h"
+#include "table/headless_game.h"
+
+namespace tavolex {
+namespace {
+
+TEST(CustomizeSettings, DelaySliderRunsFromSlowToFast) {
+    EXPECT_EQ(DelayOfSliderPosition(10), 0);
+    EXPECT_EQ(DelayOfSliderPosition(0), 1500);
+    EXPECT_EQ(DelaySliderPosition(300), 8);  // the default delay
+    EXPECT_EQ(DelaySliderPosition(0), 10);
+    // Values no slider wrote stay inside its range.
+    EXPECT_EQ(DelaySliderPosition(100000), 0);
+    EXPECT_EQ(DelaySliderPosition(-450), 10);
+    EXPECT_EQ(DelaySliderPosition(299), 9);
+}
+
+TEST(CustomizeSettings, LocksFollowTheGameAndTheLevel) {
+    EXPECT_FALSE(WindowSizeAvailable(3, 2));  // 1280 x 1024 on a 1024-pixel screen
+    EXPECT_TRUE(WindowSizeAvailable(2, 2));
+    EXPECT_FALSE(LevelLocked(false, false));
+    EXPECT_TRUE(LevelLocked(true, false));
+    EXPECT_TRUE(LevelLocked(false, true));
+    EXPECT_TRUE(AggressionEnabled(kExpert, false));
+    EXPECT_FALSE(AggressionEnabled(kExpert, true));
+    EXPECT_FALSE(AggressionEnabled(kAdvanced, false));
+}
+
+CustomizeSettings Changed() {
+    CustomizeSettings values;
+    values.BackgroundColor = 128;
+    values.ShowStatusbar = false;
+    values.ShowTurns = false;
+    values.ShowHighscores = false;
+    values.Level = kAdvanced;
+    values.Aggression = 70;
+    values.DiscardOption = 1;
+    values.Delay = 0;
+    values.CardMovement = false;
+    values.CardSpeed = 3;
+    values.AutoSave = false;
+    values.SelectPlayerOnStartup = false;
+    return values;
+}
+
+TEST(CustomizeSettings, StoresEveryValueByItsStoredName) {
+    HeadlessGame game;
+    StoreCustomizeSettings(game.settings, Changed(), false);
+    SettingsStore& store = game.settings;
+    EXPECT_EQ(ReadInt(store, "Settings\\Background Color", 0), 128);
+    EXPECT_EQ(ReadText(store, "Settings\\Level", ""), "Advanced");
+    EXPECT_EQ(ReadInt(store, "Settings\\Aggression", 0), 70);
+    EXPECT_EQ(ReadText(store, "Settings\\Mouse Options", ""), "Double Right Click");
+    EXPECT_EQ(ReadInt(store, "Settings\\Delay", -1), 0);
+    EXPECT_FALSE(ReadBool(store, "Settings\\Card Movement", true));
+    EXPECT_EQ(ReadInt(store, "Settings\\Card Speed", 0), 3);
+    for (const char* path : {"Settings\\AutoSave", "Settings\\Show Statusbar",
+                             "Settings\\Show Highscores", "Settings\\Show Turns",
+                             "Settings\\Select Player on startup"}) {
+        EXPECT_TRUE(store.ValueExists(path)) << path;
+        EXPECT_FALSE(ReadBool(store, path, true)) << path;
+    }
+    // The window stores its size itself, on exit.
+    EXPECT_FALSE(store.ValueExists("Settings\\Resolution"));
+}
+
+TEST(CustomizeSettings, NetworkGameKeepsTheLevel) {
+    HeadlessGame game;
+    game.settings.WriteValue("Settings\\Level", std::string("Expert"));
+    game.table.NetworkActive = true;
+    game.table.ComputerLevel = kRemotePlayer;
+    game.table.SavedComputerLevel = kExpert;
+    StoreCustomizeSettings(game.settings, Changed(), true);
+    ApplyCustomizeSettings(game.table, Changed());
+    EXPECT_EQ(ReadText(game.settings, "Settings\\Level", ""), "Expert");
+    EXPECT_EQ(game.table.ComputerLevel, kRemotePlayer);
+    EXPECT_EQ(game.table.SavedComputerLevel, kExpert);
+    EXPECT_EQ(game.table.MeldDelay, 0);
+}
+
+TEST(CustomizeSettings, ApplyingSetsTheTableAndAutosaveOffDeletesTheFile) {
+    HeadlessGame game;
+    const auto folder = std::filesystem::path(testing::TempDir()) / "customize_autosave";
+    std::filesystem::create_directories(folder);
+    const auto autosave = folder / "autosave.tvx";
+    std::ofstream(autosave) << "TavolexSavedGame";
+    game.table.ProgramFolder = folder.string() + "/";
+
+    CustomizeSettings values = Changed();
+    values.AutoSave = true;
+    ApplyCustomizeSettings(game.table, values);
+    EXPECT_TRUE(std::filesystem::exists(autosave));
+    EXPECT_EQ(game.table.ComputerLevel, kAdvanced);
+    EXPECT_EQ(game.table.SavedComputerLevel, kAdvanced);
+    EXPECT_EQ(game.table.Aggression, 70);
+    EXPECT_EQ(game.table.DiscardOption, 1);
+    EXPECT_FALSE(game.table.ShowTurns);
+
+    values.AutoSave = false;
+    ApplyCustomizeSettings(game.table, values);
+    EXPECT_FALSE(std::filesystem::exists(autosave));
+    ApplyCustomizeSettings(game.table, values);  // no file left: nothing to complain about
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace tavolex
