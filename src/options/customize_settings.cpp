@@ -4,6 +4,7 @@
 
 #include "game/settings_store.h"
 #include "game/table.h"
+#include "storage/highscores.h"
 #include "table/end_of_hand.h"
 
 namespace tavolex {
@@ -11,14 +12,6 @@ namespace tavolex {
 namespace {
 
 constexpr int32_t kDelayStep = 150;
-
-const char* LevelName(uint8_t level) {
-    switch (level) {
-        case kBeginner: return "Beginner";
-        case kAdvanced: return "Advanced";
-        default: return "Expert";
-    }
-}
 
 }  // namespace
 
@@ -30,9 +23,13 @@ int32_t DelayOfSliderPosition(int position) {
     return (kSliderMaximum - std::clamp(position, 0, kSliderMaximum)) * kDelayStep;
 }
 
-bool WindowSizeAvailable(int resolution, int largestLayout) { return resolution <= largestLayout; }
+bool WindowSizeAvailable(int resolution, int largestLayout) {
+    return resolution <= largestLayout;
+}
 
-bool LevelLocked(bool gameInProgress, bool networkGame) { return gameInProgress || networkGame; }
+bool LevelLocked(bool gameInProgress, bool networkGame) {
+    return gameInProgress || networkGame;
+}
 
 bool AggressionEnabled(uint8_t chosenLevel, bool levelLocked) {
     return chosenLevel == kExpert && !levelLocked;
@@ -41,11 +38,13 @@ bool AggressionEnabled(uint8_t chosenLevel, bool levelLocked) {
 void StoreCustomizeSettings(SettingsStore& store, const CustomizeSettings& values,
                             bool networkGame) {
     store.WriteValue("Settings\\Background Color", values.BackgroundColor);
-    if (!networkGame) store.WriteValue("Settings\\Level", std::string(LevelName(values.Level)));
+    if (!networkGame)
+        store.WriteValue("Settings\\Level",
+                         std::string(kLevelNames[std::min<int>(values.Level, kExpert)]));
     store.WriteValue("Settings\\Aggression", int64_t{values.Aggression});
-    store.WriteValue("Settings\\Mouse Options", std::string(values.DiscardOption == 0
-                                                                ? "Single Right Click"
-                                                                : "Double Right Click"));
+    store.WriteValue(
+        "Settings\\Mouse Options",
+        std::string(values.DiscardOption == 0 ? "Single Right Click" : "Double Right Click"));
     store.WriteValue("Settings\\Delay", int64_t{values.Delay});
     WriteBool(store, "Settings\\AutoSave", values.AutoSave);
     WriteBool(store, "Settings\\Show Statusbar", values.ShowStatusbar);

@@ -62,9 +62,9 @@ TEST(CustomizeSettings, StoresEveryValueByItsStoredName) {
     EXPECT_EQ(ReadInt(store, "Settings\\Delay", -1), 0);
     EXPECT_FALSE(ReadBool(store, "Settings\\Card Movement", true));
     EXPECT_EQ(ReadInt(store, "Settings\\Card Speed", 0), 3);
-    for (const char* path : {"Settings\\AutoSave", "Settings\\Show Statusbar",
-                             "Settings\\Show Highscores", "Settings\\Show Turns",
-                             "Settings\\Select Player on startup"}) {
+    for (const char* path :
+         {"Settings\\AutoSave", "Settings\\Show Statusbar", "Settings\\Show Highscores",
+          "Settings\\Show Turns", "Settings\\Select Player on startup"}) {
         EXPECT_TRUE(store.ValueExists(path)) << path;
         EXPECT_FALSE(ReadBool(store, path, true)) << path;
     }

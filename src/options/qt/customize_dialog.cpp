@@ -15,7 +15,6 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 #include <initializer_list>
 
@@ -120,7 +119,9 @@ void TfmCustomize::SetOpeningPage(int page) {
     if (page >= kScreenPage && page <= kGeneralPage) openingPage = page;
 }
 
-int TfmCustomize::OpeningPage() { return openingPage; }
+int TfmCustomize::OpeningPage() {
+    return openingPage;
+}
 
 QWidget* TfmCustomize::BuildScreenPage() {
     auto* page = new QWidget;
@@ -146,8 +147,8 @@ QWidget* TfmCustomize::BuildScreenPage() {
     }
 
     auto* sizes = new QGridLayout;
-    rgWindowSize_ = AddRadios(page, sizes,
-                              {"&640 x 480", "&800 x 600", "&1024 x 768", "1&280 x 1024"}, 2);
+    rgWindowSize_ =
+        AddRadios(page, sizes, {"&640 x 480", "&800 x 600", "&1024 x 768", "1&280 x 1024"}, 2);
     connect(rgWindowSize_, &QButtonGroup::idClicked, this, &TfmCustomize::Changed);
 
     auto* layout = new QVBoxLayout(page);
@@ -291,8 +292,8 @@ void TfmCustomize::ShowValues() {
     ckShowTurns_->setChecked(values_.ShowTurns);
     ckShowHighscores_->setChecked(values_.ShowHighscores);
     for (int resolution = 0; resolution < kLayouts; ++resolution)
-        rgWindowSize_->button(resolution)->setEnabled(
-            WindowSizeAvailable(resolution, largestLayout_));
+        rgWindowSize_->button(resolution)
+            ->setEnabled(WindowSizeAvailable(resolution, largestLayout_));
     if (QAbstractButton* size = rgWindowSize_->button(values_.Resolution)) size->setChecked(true);
 
     ShowPlayers(players_.CurrentPlayer);
@@ -334,11 +335,11 @@ void TfmCustomize::UpdateEnabled() {
     if (selected >= 0) {
         const TWinRatio& ratio = players_.List[selected].Ratio;
         const std::string percent = WinRatioText(ratio);
-        lbRecord_->setText(QString("Wins: %1    Losses: %2    Win ratio: %3")
-                               .arg(ratio.Wins)
-                               .arg(ratio.Losses)
-                               .arg(QString::fromStdString(percent == "?" ? percent
-                                                                          : percent + "%")));
+        lbRecord_->setText(
+            QString("Wins: %1    Losses: %2    Win ratio: %3")
+                .arg(ratio.Wins)
+                .arg(ratio.Losses)
+                .arg(QString::fromStdString(percent == "?" ? percent : percent + "%")));
     } else {
         lbRecord_->clear();
     }
@@ -427,6 +428,8 @@ void TfmCustomize::bnSetCurrentClick() {
     Changed();
 }
 
-void TfmCustomize::bnApplyClick() { Commit(); }
+void TfmCustomize::bnApplyClick() {
+    Commit();
+}
 
 }  // namespace tavolex

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <functional>
 #include <optional>
 
@@ -41,7 +40,7 @@ using ColorPicker = std::function<std::optional<int64_t>(int64_t current, QWidge
 
 class TfmCustomize : public QDialog {
     Q_OBJECT
-public:
+  public:
     TfmCustomize(const CustomizeInput& input, SettingsStore& store, Dialogs& dialogs,
                  CustomizeApply apply, QWidget* parent = nullptr);
 
@@ -55,7 +54,7 @@ public:
 
     void done(int result) override;
 
-private:
+  private:
     QWidget* BuildScreenPage();
     QWidget* BuildPlayersPage();
     QWidget* BuildLevelPage();

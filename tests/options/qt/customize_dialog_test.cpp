@@ -2,6 +2,8 @@
 // "&Apply" store and hand to the window.
 #include "options/qt/customize_dialog.h"
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -11,8 +13,6 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
-
-#include <gtest/gtest.h>
 
 #include "game/headless_seams.h"
 #include "game/memory_settings.h"
@@ -145,9 +145,9 @@ TEST_F(CustomizeFixture, OkStoresEveryControl) {
     EXPECT_EQ(ReadInt(settings, "Settings\\Delay", 0), 900);
     EXPECT_FALSE(ReadBool(settings, "Settings\\Card Movement", true));
     EXPECT_EQ(ReadInt(settings, "Settings\\Card Speed", 0), 2);
-    for (const char* path : {"Settings\\AutoSave", "Settings\\Show Statusbar",
-                             "Settings\\Show Highscores", "Settings\\Show Turns",
-                             "Settings\\Select Player on startup"})
+    for (const char* path :
+         {"Settings\\AutoSave", "Settings\\Show Statusbar", "Settings\\Show Highscores",
+          "Settings\\Show Turns", "Settings\\Select Player on startup"})
         EXPECT_FALSE(ReadBool(settings, path, true)) << path;
     EXPECT_EQ(LoadPlayers(settings), input.players);
 }
