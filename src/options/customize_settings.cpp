@@ -5,6 +5,8 @@
 #include "game/settings_store.h"
 #include "game/table.h"
 #include "storage/highscores.h"
+#include "storage/settings_keys.h"
+#include "storage/startup_settings.h"
 #include "table/end_of_hand.h"
 
 namespace tavolex {
@@ -37,22 +39,43 @@ bool AggressionEnabled(uint8_t chosenLevel, bool levelLocked) {
 
 void StoreCustomizeSettings(SettingsStore& store, const CustomizeSettings& values,
                             bool networkGame) {
-    store.WriteValue("Settings\\Background Color", values.BackgroundColor);
+    const auto writeBool = [&store](const SettingKey& key, bool value) {
+        WriteBool(store, key.path, value);
+    };
+    store.WriteValue(kBackgroundColorKey.path, values.BackgroundColor);
     if (!networkGame)
-        store.WriteValue("Settings\\Level",
+        store.WriteValue(kLevelKey.path,
                          std::string(kLevelNames[std::min<int>(values.Level, kExpert)]));
-    store.WriteValue("Settings\\Aggression", int64_t{values.Aggression});
+    store.WriteValue(kAggressionKey.path, int64_t{values.Aggression});
     store.WriteValue(
-        "Settings\\Mouse Options",
-        std::string(values.DiscardOption == 0 ? "Single Right Click" : "Double Right Click"));
-    store.WriteValue("Settings\\Delay", int64_t{values.Delay});
-    WriteBool(store, "Settings\\AutoSave", values.AutoSave);
-    WriteBool(store, "Settings\\Show Statusbar", values.ShowStatusbar);
-    WriteBool(store, "Settings\\Card Movement", values.CardMovement);
-    store.WriteValue("Settings\\Card Speed", int64_t{values.CardSpeed});
-    WriteBool(store, "Settings\\Show Highscores", values.ShowHighscores);
-    WriteBool(store, "Settings\\Show Turns", values.ShowTurns);
-    WriteBool(store, "Settings\\Select Player on startup", values.SelectPlayerOnStartup);
+        kMouseOptionsKey.path,
+        std::string(values.DiscardOption == 0 ? kSingleRightClick : kDoubleRightClick));
+    store.WriteValue(kDelayKey.path, int64_t{values.Delay});
+    writeBool(kAutoSaveKey, values.AutoSave);
+    writeBool(kShowStatusbarKey, values.ShowStatusbar);
+    writeBool(kCardMovementKey, values.CardMovement);
+    store.WriteValue(kCardSpeedKey.path, int64_t{values.CardSpeed});
+    writeBool(kShowHighscoresKey, values.ShowHighscores);
+    writeBool(kShowTurnsKey, values.ShowTurns);
+    writeBool(kSelectPlayerKey, values.SelectPlayerOnStartup);
+}
+
+CustomizeSettings CustomizeSettingsFrom(const StartupSettings& startup, int resolution) {
+    CustomizeSettings values;
+    values.BackgroundColor = startup.BackgroundColor;
+    values.ShowStatusbar = startup.ShowStatusbar;
+    values.ShowTurns = startup.ShowTurns;
+    values.ShowHighscores = startup.ShowHighscores;
+    values.Resolution = resolution;
+    values.Level = startup.ComputerLevel;
+    values.Aggression = startup.Aggression;
+    values.DiscardOption = startup.DiscardOption;
+    values.Delay = startup.Delay;
+    values.CardMovement = startup.CardMovement;
+    values.CardSpeed = startup.CardSpeed;
+    values.AutoSave = startup.AutoSave;
+    values.SelectPlayerOnStartup = startup.SelectPlayerOnStartup;
+    return values;
 }
 
 void ApplyCustomizeSettings(Table& table, const CustomizeSettings& values) {

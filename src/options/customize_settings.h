@@ -8,11 +8,12 @@ namespace tavolex {
 
 class SettingsStore;
 class Table;
+struct StartupSettings;
 
 enum CustomizePage : int { kScreenPage = 0, kPlayersPage = 1, kLevelPage = 2, kGeneralPage = 3 };
 
 struct CustomizeSettings {
-    int64_t BackgroundColor = 32768;  // stored colour form (stored_color.h)
+    int64_t BackgroundColor = 32768;  // as stored: red in the low byte, then green, then blue
     bool ShowStatusbar = true;
     bool ShowTurns = true;
     bool ShowHighscores = true;
@@ -51,6 +52,8 @@ bool AggressionEnabled(uint8_t chosenLevel, bool levelLocked);
 // is the level in a network game.
 void StoreCustomizeSettings(SettingsStore& store, const CustomizeSettings& values,
                             bool networkGame);
+// The values as the window read them at start-up, at the layout it placed itself in.
+CustomizeSettings CustomizeSettingsFrom(const StartupSettings& startup, int resolution);
 // The engine's share of applying them: the computer's level outside a network game, its
 // aggressiveness and delay, the discard option, the turn notices; and with autosave off, the
 // autosave file goes.

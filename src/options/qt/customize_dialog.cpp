@@ -19,7 +19,7 @@
 #include <initializer_list>
 
 #include "game/table.h"
-#include "options/stored_color.h"
+#include "options/qt/stored_color.h"
 
 namespace tavolex {
 
@@ -27,16 +27,11 @@ namespace {
 
 int openingPage = kScreenPage;
 
-QColor ColorOf(int64_t stored) {
-    const Rgb rgb = RgbOfStoredColor(stored);
-    return QColor(rgb.red, rgb.green, rgb.blue);
-}
-
 std::optional<int64_t> AskColor(int64_t current, QWidget* parent) {
-    const QColor chosen = QColorDialog::getColor(ColorOf(current), parent, "Background Color");
+    const QColor chosen =
+        QColorDialog::getColor(ColorFromStored(int32_t(current)), parent, "Background Color");
     if (!chosen.isValid()) return std::nullopt;
-    return StoredColorOf({static_cast<uint8_t>(chosen.red()), static_cast<uint8_t>(chosen.green()),
-                          static_cast<uint8_t>(chosen.blue())});
+    return StoredFromColor(chosen);
 }
 
 // Radio buttons numbered from 0 in the order given, laid out in the given grid columns.
@@ -326,7 +321,7 @@ void TfmCustomize::ShowPlayers(int selected) {
 
 void TfmCustomize::ShowColor() {
     pnColor_->setStyleSheet(QString("background-color: %1; border: 1px solid #606060;")
-                                .arg(ColorOf(values_.BackgroundColor).name()));
+                                .arg(ColorFromStored(int32_t(values_.BackgroundColor)).name()));
 }
 
 void TfmCustomize::UpdateEnabled() {
