@@ -20,6 +20,7 @@
 
 #include "game/table.h"
 #include "options/qt/stored_color.h"
+#include "table/qt/dialog_parts.h"
 
 namespace tavolex {
 
@@ -61,9 +62,10 @@ QSlider* AddSpeedSlider(QGridLayout* grid, int row) {
     return slider;
 }
 
-QGroupBox* Group(const char* title, QLayout* layout) {
+QGroupBox* Group(const char* title, QLayout* layout, const char* whatsThis) {
     auto* group = new QGroupBox(QString::fromUtf8(title));
     group->setLayout(layout);
+    group->setWhatsThis(QString::fromUtf8(whatsThis));
     return group;
 }
 
@@ -104,6 +106,7 @@ TfmCustomize::TfmCustomize(const CustomizeInput& input, SettingsStore& store, Di
     layout->addWidget(pages_);
     layout->addWidget(buttons);
 
+    InstallWhatsThisMenu(this);
     ShowValues();
     pages_->setCurrentIndex(openingPage);
     bnApply_->setEnabled(false);
@@ -147,9 +150,13 @@ QWidget* TfmCustomize::BuildScreenPage() {
     connect(rgWindowSize_, &QButtonGroup::idClicked, this, &TfmCustomize::Changed);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Group("Background Color", colorRow));
-    layout->addWidget(Group("Table", shows));
-    layout->addWidget(Group("&Window Size", sizes));
+    layout->addWidget(Group("Background Color", colorRow, "The colour of the card table."));
+    layout->addWidget(Group("Table", shows,
+                            "What the table shows besides the cards: the status bar, the notice "
+                            "whose turn it is, and the high scores after a record."));
+    layout->addWidget(Group("&Window Size", sizes,
+                            "The size of the table window. Sizes larger than the screen cannot be "
+                            "chosen."));
     layout->addStretch();
     return page;
 }
@@ -170,6 +177,9 @@ QWidget* TfmCustomize::BuildPlayersPage() {
 
     lbPlayers_ = new QListWidget;
     lbPlayers_->setObjectName("lbPlayers");
+    lbPlayers_->setWhatsThis(
+        "The players known on this computer. The current player's wins and losses are counted "
+        "and proposed for the high scores.");
     layout->addWidget(lbPlayers_, 1, 0);
     connect(lbPlayers_, &QListWidget::currentRowChanged, this, &TfmCustomize::UpdateEnabled);
 
@@ -199,6 +209,7 @@ QWidget* TfmCustomize::BuildPlayersPage() {
     layout->addWidget(lbRecord_, 2, 0, 1, 2);
 
     ckSelectPlayer_ = new QCheckBox("Select player when starting Tavolex");
+    ckSelectPlayer_->setWhatsThis("Ask who is playing each time the program starts.");
     connect(ckSelectPlayer_, &QCheckBox::toggled, this, &TfmCustomize::Changed);
     layout->addWidget(ckSelectPlayer_, 3, 0, 1, 2);
     return page;
@@ -238,8 +249,12 @@ QWidget* TfmCustomize::BuildLevelPage() {
     aggression->addWidget(lbAggression_);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Group("Computer &Level", levels));
-    layout->addWidget(Group("&Aggressiveness", aggression));
+    layout->addWidget(Group("Computer &Level", levels,
+                            "How well the computer plays. It can only be changed before the "
+                            "first move of a game."));
+    layout->addWidget(Group("&Aggressiveness", aggression,
+                            "How boldly the Expert takes risks to meld and to take the discard "
+                            "pile."));
     layout->addStretch();
     return page;
 }
@@ -270,12 +285,18 @@ QWidget* TfmCustomize::BuildGeneralPage() {
 
     ckAutoSave_ = new QCheckBox("&AutoSave on Exit and AutoLoad on Start");
     ckAutoSave_->setObjectName("ckAutoSave");
+    ckAutoSave_->setWhatsThis(
+        "Keep a game in progress when you quit and continue it at the next start. Turning this "
+        "off deletes the game kept so far.");
     connect(ckAutoSave_, &QCheckBox::toggled, this, &TfmCustomize::Changed);
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Group("D&iscarding", discarding));
-    layout->addWidget(Group("Computer &Melding", melding));
-    layout->addWidget(Group("&Card Animation", animation));
+    layout->addWidget(Group("D&iscarding", discarding,
+                            "How many right clicks on a card of your hand discard it."));
+    layout->addWidget(Group("Computer &Melding", melding,
+                            "The pause between the computer's visible steps during its turn."));
+    layout->addWidget(Group("&Card Animation", animation,
+                            "Whether cards glide to their new place, and how fast."));
     layout->addWidget(ckAutoSave_);
     layout->addStretch();
     return page;
