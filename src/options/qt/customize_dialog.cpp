@@ -35,7 +35,7 @@ std::optional<int64_t> AskColor(int64_t current, QWidget* parent) {
     return StoredFromColor(chosen);
 }
 
-// Radio buttons numbered from 0 in the order given, laid out in the given grid columns.
+// Radio buttons numbered from 0 in the order given, filling the grid column by column.
 QButtonGroup* AddRadios(QWidget* owner, QGridLayout* grid, std::initializer_list<const char*> texts,
                         int rows) {
     auto* group = new QButtonGroup(owner);
@@ -67,6 +67,14 @@ QGroupBox* Group(const char* title, QLayout* layout, const char* whatsThis) {
     group->setLayout(layout);
     group->setWhatsThis(QString::fromUtf8(whatsThis));
     return group;
+}
+
+// The parts of a page one under the other, from the top.
+QWidget* Stack(QWidget* page, std::initializer_list<QWidget*> parts) {
+    auto* layout = new QVBoxLayout(page);
+    for (QWidget* part : parts) layout->addWidget(part);
+    layout->addStretch();
+    return page;
 }
 
 }  // namespace
@@ -149,16 +157,14 @@ QWidget* TfmCustomize::BuildScreenPage() {
         AddRadios(page, sizes, {"&640 x 480", "&800 x 600", "&1024 x 768", "1&280 x 1024"}, 2);
     connect(rgWindowSize_, &QButtonGroup::idClicked, this, &TfmCustomize::Changed);
 
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Group("Background Color", colorRow, "The colour of the card table."));
-    layout->addWidget(Group("Table", shows,
-                            "What the table shows besides the cards: the status bar, the notice "
-                            "whose turn it is, and the high scores after a record."));
-    layout->addWidget(Group("&Window Size", sizes,
-                            "The size of the table window. Sizes larger than the screen cannot be "
-                            "chosen."));
-    layout->addStretch();
-    return page;
+    return Stack(page,
+                 {Group("Background Color", colorRow, "The colour of the card table."),
+                  Group("Table", shows,
+                        "What the table shows besides the cards: the status bar, the notice "
+                        "whose turn it is, and the high scores after a record."),
+                  Group("&Window Size", sizes,
+                        "The size of the table window. Sizes larger than the screen cannot be "
+                        "chosen.")});
 }
 
 QWidget* TfmCustomize::BuildPlayersPage() {
@@ -248,15 +254,12 @@ QWidget* TfmCustomize::BuildLevelPage() {
     aggression->addWidget(tbAggression_);
     aggression->addWidget(lbAggression_);
 
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Group("Computer &Level", levels,
-                            "How well the computer plays. It can only be changed before the "
-                            "first move of a game."));
-    layout->addWidget(Group("&Aggressiveness", aggression,
-                            "How boldly the Expert takes risks to meld and to take the discard "
-                            "pile."));
-    layout->addStretch();
-    return page;
+    return Stack(page, {Group("Computer &Level", levels,
+                              "How well the computer plays. It can only be changed before the "
+                              "first move of a game."),
+                        Group("&Aggressiveness", aggression,
+                              "How boldly the Expert takes risks to meld and to take the discard "
+                              "pile.")});
 }
 
 QWidget* TfmCustomize::BuildGeneralPage() {
@@ -290,16 +293,13 @@ QWidget* TfmCustomize::BuildGeneralPage() {
         "off deletes the game kept so far.");
     connect(ckAutoSave_, &QCheckBox::toggled, this, &TfmCustomize::Changed);
 
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(Group("D&iscarding", discarding,
-                            "How many right clicks on a card of your hand discard it."));
-    layout->addWidget(Group("Computer &Melding", melding,
-                            "The pause between the computer's visible steps during its turn."));
-    layout->addWidget(Group("&Card Animation", animation,
-                            "Whether cards glide to their new place, and how fast."));
-    layout->addWidget(ckAutoSave_);
-    layout->addStretch();
-    return page;
+    return Stack(page, {Group("D&iscarding", discarding,
+                              "How many right clicks on a card of your hand discard it."),
+                        Group("Computer &Melding", melding,
+                              "The pause between the computer's visible steps during its turn."),
+                        Group("&Card Animation", animation,
+                              "Whether cards glide to their new place, and how fast."),
+                        ckAutoSave_});
 }
 
 void TfmCustomize::ShowValues() {
@@ -410,38 +410,33 @@ void TfmCustomize::bnColorClick() {
     }
 }
 
-void TfmCustomize::bnNewClick() {
-    if (!AskNewPlayer(players_, dialogs_)) return;
-    ShowPlayers(int(players_.List.size()) - 1);
+void TfmCustomize::EditPlayers(const std::function<bool(int selected)>& operation) {
+    const int selected = SelectedPlayer();
+    const size_t before = players_.List.size();
+    if (!operation(selected)) return;
+    // A player just added is the one to work on next.
+    ShowPlayers(players_.List.size() > before ? int(players_.List.size()) - 1 : selected);
     Changed();
+}
+
+void TfmCustomize::bnNewClick() {
+    EditPlayers([this](int) { return AskNewPlayer(players_, dialogs_); });
 }
 
 void TfmCustomize::bnRenameClick() {
-    const int selected = SelectedPlayer();
-    if (!AskRenamePlayer(players_, selected, dialogs_)) return;
-    ShowPlayers(selected);
-    Changed();
+    EditPlayers([this](int selected) { return AskRenamePlayer(players_, selected, dialogs_); });
 }
 
 void TfmCustomize::bnDeleteClick() {
-    const int selected = SelectedPlayer();
-    if (!AskDeletePlayer(players_, selected, dialogs_)) return;
-    ShowPlayers(selected);
-    Changed();
+    EditPlayers([this](int selected) { return AskDeletePlayer(players_, selected, dialogs_); });
 }
 
 void TfmCustomize::bnResetStatsClick() {
-    const int selected = SelectedPlayer();
-    if (!AskResetPlayerStats(players_, selected, dialogs_)) return;
-    ShowPlayers(selected);
-    Changed();
+    EditPlayers([this](int selected) { return AskResetPlayerStats(players_, selected, dialogs_); });
 }
 
 void TfmCustomize::bnSetCurrentClick() {
-    const int selected = SelectedPlayer();
-    if (!SetCurrentPlayer(players_, selected)) return;
-    ShowPlayers(selected);
-    Changed();
+    EditPlayers([this](int selected) { return SetCurrentPlayer(players_, selected); });
 }
 
 void TfmCustomize::bnApplyClick() {

@@ -66,6 +66,8 @@ class TfmCustomize : public QDialog {
     void Changed();
     void Commit();
     int SelectedPlayer() const;
+    // Runs a Players-page operation on the selected player and shows the list again.
+    void EditPlayers(const std::function<bool(int selected)>& operation);
 
     void bnColorClick();
     void bnNewClick();
