@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "game/dialogs.h"
 
@@ -56,15 +57,15 @@ TfmHallOfFame::TfmHallOfFame(Highscores& highscores, SettingsStore& store, Dialo
       store_(store),
       dialogs_(dialogs),
       grScores_(new QTableWidget(kHighscoreRows, 4)),
-      newLevel_(level),
-      newKind_(kind),
+      newLevel_(std::clamp(level, 0, kHighscoreLevels - 1)),
+      newKind_(std::clamp(kind, 0, kHighscoreKinds - 1)),
       newRow_(newRow) {
     setObjectName(QStringLiteral("TfmHallOfFame"));
     setWindowTitle(QStringLiteral("Hall of Fame"));
 
     auto* choices = new QVBoxLayout;
     choices->addWidget(
-        MakeRadioGroup("rgLevel", QStringLiteral("&Level"), kLevelCaptions, level, rgLevel_));
+        MakeRadioGroup("rgLevel", QStringLiteral("&Level"), kLevelCaptions, newLevel_, rgLevel_));
     choices->addWidget(MakeRadioGroup("rgType", QStringLiteral("&Type of Highscore"), kTypeCaptions,
                                       kind, rgType_));
     choices->addStretch();
@@ -114,7 +115,6 @@ TfmHallOfFame::TfmHallOfFame(Highscores& highscores, SettingsStore& store, Dialo
 void TfmHallOfFame::ShowTable() {
     const int level = rgLevel_->checkedId();
     const int kind = rgType_->checkedId();
-    if (level < 0 || level >= kHighscoreLevels || kind < 0 || kind >= kHighscoreKinds) return;
     const HighscoreTable& table = highscores_[level][kind];
     for (int row = 0; row < kHighscoreRows; ++row) {
         const HighscoreEntry& entry = table.Entries[row];
@@ -131,7 +131,6 @@ void TfmHallOfFame::ShowTable() {
 void TfmHallOfFame::bnClearClick() {
     const int level = rgLevel_->checkedId();
     const int kind = rgType_->checkedId();
-    if (level < 0 || level >= kHighscoreLevels || kind < 0 || kind >= kHighscoreKinds) return;
     const QString levelName = rgLevel_->button(level)->text().remove(u'&');
     if (!dialogs_.AskYesNo("Are you sure you want to clear all highscores for the " +
                            levelName.toStdString() + " level?")) {
