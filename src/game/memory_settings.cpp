@@ -47,4 +47,15 @@ std::vector<std::string> MemorySettings::GetKeyNames(const std::string& subkey) 
     return {names.begin(), names.end()};
 }
 
+std::vector<std::string> MemorySettings::GetValueNames(const std::string& subkey) {
+    const std::string prefix = SubkeyPrefix(subkey);
+    std::vector<std::string> names;
+    for (const auto& [path, value] : values_) {
+        if (path.starts_with(prefix) && path.find('\\', prefix.size()) == std::string::npos) {
+            names.push_back(path.substr(prefix.size()));
+        }
+    }
+    return names;
+}
+
 }  // namespace tavolex

@@ -15,6 +15,7 @@ public:
     bool KeyExists(const std::string& subkey) override;
     bool ValueExists(const std::string& path) override;
     std::vector<std::string> GetKeyNames(const std::string& subkey) override;
+    std::vector<std::string> GetValueNames(const std::string& subkey) override;
 
 private:
     // Keys are folded to lower case: names compare without regard to case.

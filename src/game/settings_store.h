@@ -21,6 +21,8 @@ public:
     virtual bool KeyExists(const std::string& subkey) = 0;
     virtual bool ValueExists(const std::string& path) = 0;
     virtual std::vector<std::string> GetKeyNames(const std::string& subkey) = 0;
+    // The names of the values directly in subkey ("" the root).
+    virtual std::vector<std::string> GetValueNames(const std::string& subkey) = 0;
 };
 
 // Typed reads: a number read as text gives its decimal text; a text read as a number is

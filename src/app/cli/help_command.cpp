@@ -27,6 +27,10 @@ constexpr const char* kUsage =
       confidence interval, speed, lay-downs the player would be refused, and a checksum
   tavolex-cli monkey --opponent LEVEL --hands N --seed S [--set NAME=VALUE]...
       random play of the player's side, checking the table after every action
+  tavolex-cli settings get PATH | set PATH VALUE | list [SUBKEY] | migrate
+      reads, writes or lists the game's own settings, e.g. "Settings\Level"; a VALUE of
+      digits (with an optional leading minus) is stored as a number, any other as a text;
+      migrate upgrades the settings of an older version as the game does at start
 
   --set stores a settings value for the run, e.g. --set "Settings\Number of Canastas=2".
   Exit status: 0 done, 1 a match could not go on or random play found a fault, 2 bad input.

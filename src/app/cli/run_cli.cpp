@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "app/cli/commands.h"
+#include "app/cli/settings_command.h"
 
 namespace tavolex::cli {
 
@@ -10,6 +11,10 @@ int ReportBadInput(std::ostream& err, const std::string& text) {
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+    // The settings command has verbs of its own rather than options.
+    if (!arguments.empty() && arguments[0] == "settings") {
+        return RunSettingsOnGameStore({arguments.begin() + 1, arguments.end()}, out, err);
+    }
     const ParsedArguments parsed = ParseArguments(arguments);
     if (!parsed.options) return ReportBadInput(err, parsed.error);
     const Options& options = *parsed.options;

@@ -222,11 +222,21 @@ bool QtSettingsStore::ValueExists(const std::string& path) {
 }
 
 std::vector<std::string> QtSettingsStore::GetKeyNames(const std::string& subkey) {
+    return ChildNames(subkey, &QSettings::childGroups);
+}
+
+std::vector<std::string> QtSettingsStore::GetValueNames(const std::string& subkey) {
+    return ChildNames(subkey, &QSettings::childKeys);
+}
+
+std::vector<std::string> QtSettingsStore::ChildNames(const std::string& subkey,
+                                                     QStringList (QSettings::*children)() const) {
     OpenedStore store(ParseRoot(rootKey_));
     std::vector<std::string> names;
     if (!store.RootFound() || !store.EnterGroups(SplitPath(subkey), false)) return names;
-    for (const QString& name : store.Settings().childGroups()) names.push_back(name.toStdString());
+    for (const QString& name : (store.Settings().*children)()) names.push_back(name.toStdString());
     return names;
 }
+
 
 }  // namespace tavolex

@@ -2,9 +2,12 @@
 // a configuration file under the user's configuration folder elsewhere.
 #pragma once
 
+#include <QStringList>
 #include <string>
 
 #include "game/settings_store.h"
+
+class QSettings;
 
 namespace tavolex {
 
@@ -25,8 +28,13 @@ class QtSettingsStore : public SettingsStore {
     bool KeyExists(const std::string& subkey) override;
     bool ValueExists(const std::string& path) override;
     std::vector<std::string> GetKeyNames(const std::string& subkey) override;
+    std::vector<std::string> GetValueNames(const std::string& subkey) override;
 
   private:
+    // The subkeys or the value names directly under subkey.
+    std::vector<std::string> ChildNames(const std::string& subkey,
+                                        QStringList (QSettings::*children)() const);
+
     std::string rootKey_;
     bool createsRoot_;
 };

@@ -1,0 +1,82 @@
+#include "app/cli/settings_command.h"
+
+#include <charconv>
+#include <ostream>
+
+#include "app/cli/commands.h"
+#include "game/settings_store.h"
+#include "storage/settings_migration.h"
+
+namespace tavolex::cli {
+
+namespace {
+
+constexpr const char* kSettingsUsage =
+    "settings takes get PATH, set PATH VALUE, list [SUBKEY] or migrate";
+
+std::string ValueText(const SettingValue& value) {
+    if (const int64_t* number = std::get_if<int64_t>(&value)) return std::to_string(*number);
+    return std::get<std::string>(value);
+}
+
+// Digits with an optional leading minus are a number; anything else, or a number too large
+// to store, is a text.
+SettingValue ValueFromArgument(const std::string& text) {
+    int64_t number = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, number);
+    if (!text.empty() && text[0] != '+' && ec == std::errc() && ptr == end) return number;
+    return text;
+}
+
+int List(SettingsStore& store, const std::string& subkey, std::ostream& out) {
+    const std::string prefix = subkey.empty() ? "" : subkey + "\\";
+    for (const std::string& name : store.GetKeyNames(subkey)) out << prefix << name << "\\\n";
+    for (const std::string& name : store.GetValueNames(subkey)) {
+        out << prefix << name << " = " << ValueText(store.ReadValue(prefix + name, "")) << '\n';
+    }
+    return kExitOk;
+}
+
+int Migrate(SettingsStore& store, const std::filesystem::path& programFolder, std::ostream& out) {
+    const MigrationReport report = MigrateSettings(store, MigrationFoldersFor(programFolder));
+    out << "settings version " << report.fromVersion << " is now "
+        << ReadInt(store, "Settings\\Version", 0) << '\n';
+    if (report.imported) out << "imported the old settings file\n";
+    for (const std::filesystem::path& file : report.deleted)
+        out << "deleted " << file.string() << '\n';
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunSettings(const std::vector<std::string>& arguments, SettingsStore& store,
+                const std::filesystem::path& programFolder, std::ostream& out, std::ostream& err) {
+    const std::string verb = arguments.empty() ? "" : arguments[0];
+    const size_t count = arguments.size();
+    if (verb == "get" && count == 2 && !arguments[1].empty()) {
+        if (!store.ValueExists(arguments[1])) {
+            err << "tavolex-cli: no value \"" << arguments[1] << "\"\n";
+            return kExitFailed;
+        }
+        out << ValueText(store.ReadValue(arguments[1], "")) << '\n';
+        return kExitOk;
+    }
+    if (verb == "set" && count == 3 && !arguments[1].empty()) {
+        store.WriteValue(arguments[1], ValueFromArgument(arguments[2]));
+        return kExitOk;
+    }
+    if (verb == "list" && count <= 2) return List(store, count == 2 ? arguments[1] : "", out);
+    if (verb == "migrate" && count == 1) return Migrate(store, programFolder, out);
+    return ReportBadInput(err, kSettingsUsage);
+}
+
+#ifndef TAVOLEX_CLI_SHELL
+int RunSettingsOnGameStore(const std::vector<std::string>&, std::ostream&, std::ostream& err) {
+    return ReportBadInput(err,
+                          "settings needs the game's settings store: this tool was built "
+                          "without the Qt shell");
+}
+#endif
+
+}  // namespace tavolex::cli
