@@ -69,7 +69,7 @@ int ColumnOfGroup(const std::vector<CardRecord>& group) {
     return kRankDeuce;
 }
 
-void BuildMelds(HeadlessGame& game, Pack& pack, CardPile& melds, bool playerSide,
+void BuildMelds(Table& table, Pack& pack, CardPile& melds, bool playerSide,
                 const std::string& text) {
     for (const std::string& columnText : Split(text, '|')) {
         std::vector<CardRecord> group;
@@ -80,7 +80,7 @@ void BuildMelds(HeadlessGame& game, Pack& pack, CardPile& melds, bool playerSide
             PlaceInColumnAt(melds, playerSide, false, column, card);
             PushCard(melds, card);
         }
-        if (group.size() >= 7) SquareCanasta(game.table, melds, playerSide, column);
+        if (group.size() >= 7) SquareCanasta(table, melds, playerSide, column);
     }
 }
 
@@ -96,8 +96,7 @@ void BuildOpponentHand(Pack& pack, GameState& state, const std::string& text) {
 
 }  // namespace
 
-void BuildPosition(HeadlessGame& game, const Position& position) {
-    Table& table = game.table;
+void BuildPosition(Table& table, const Position& position) {
     const RuleOptions rules = table.state.Rules;
     table.state = GameState{};
     table.state.Rules = rules;
@@ -106,8 +105,8 @@ void BuildPosition(HeadlessGame& game, const Position& position) {
     ResetColumnAnchors(state, table.layout);
     Pack pack;
     // Melds first: squaring a canasta plays sounds and repaints, which the test may ignore.
-    BuildMelds(game, pack, state.PlayerMelds, true, position.playerMelds);
-    BuildMelds(game, pack, state.OpponentMelds, false, position.opponentMelds);
+    BuildMelds(table, pack, state.PlayerMelds, true, position.playerMelds);
+    BuildMelds(table, pack, state.OpponentMelds, false, position.opponentMelds);
     BuildHand(pack, state.PlayerHand, position.playerHand);
     BuildOpponentHand(pack, state, position.opponentHand);
     for (const std::string& name : Words(position.discardPile)) {
@@ -142,6 +141,10 @@ void BuildPosition(HeadlessGame& game, const Position& position) {
     SavePlayerTurn(state);
     table.SetPrompt(position.playerHasDrawn ? 1 : 0);
     table.CountColumns();
+}
+
+void BuildPosition(HeadlessGame& game, const Position& position) {
+    BuildPosition(game.table, position);
     game.view = HeadlessTable{};
     game.sounds.events.clear();
 }

@@ -31,6 +31,8 @@ struct Position {
 
 // Sets up the game's table to the position, with the rule options already in the table kept.
 void BuildPosition(HeadlessGame& game, const Position& position);
+// The same on any table (a window's); what its seams were asked meanwhile stays recorded.
+void BuildPosition(Table& table, const Position& position);
 
 // The names of a pile's cards in pile order, blank-separated (for readable expectations).
 std::string Names(const CardPile& pile);

@@ -5,7 +5,7 @@
 #include <QPainter>
 
 #include "game/table.h"
-#include "table/qt/plain_card_images.h"
+#include "table/qt/card_images.h"
 
 namespace tavolex {
 
@@ -17,7 +17,7 @@ constexpr QColor kLabelColour(255, 255, 0);
 struct Painting {
     QPainter& painter;
     Table& table;
-    const PlainCardImages& cards;
+    const CardImages& cards;
     QRect area;
 
     const TableLayout& layout() const { return table.layout; }
@@ -160,7 +160,7 @@ bool OpponentHandVisible(const Table& table) {
     return !table.NetworkActive && !table.ConcealAfterLoad && !table.ConcealRemote;
 }
 
-void PaintTable(QPainter& painter, Table& table, const PlainCardImages& cards,
+void PaintTable(QPainter& painter, Table& table, const CardImages& cards,
                 const QColor& background, const QRect& area) {
     painter.fillRect(area, background);
     if (table.PaintSuppressed) return;

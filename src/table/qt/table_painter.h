@@ -8,11 +8,11 @@ class QPainter;
 
 namespace tavolex {
 
-class PlainCardImages;
+class CardImages;
 class Table;
 
 // Draws what lies inside area (in table coordinates), in the table's fixed order.
-void PaintTable(QPainter& painter, Table& table, const PlainCardImages& cards,
+void PaintTable(QPainter& painter, Table& table, const CardImages& cards,
                 const QColor& background, const QRect& area);
 
 // Whether the opponent's cards may be shown face up at all: never in a network game, nor

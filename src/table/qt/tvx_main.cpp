@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStatusTipEvent>
 
+#include "options/qt/media_folders.h"
 #include "table/card_move.h"
 #include "table/gestures.h"
 #include "table/keyboard.h"
@@ -77,6 +78,8 @@ TfmTvxMain::TfmTvxMain(SettingsStore& settings, StartOptions options, QWidget* p
       options_(std::move(options)),
       dialogs_(this),
       random_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())),
+      sounds_(random_, MediaFolders(options_.programFolder)),
+      music_(random_, MediaFolders(options_.programFolder)),
       table_(Seams{*this, dialogs_, sounds_, peer_, settings_, statistics_, clock_}, random_),
       flow_(table_) {
     table_.opponent = &computer_;

@@ -14,8 +14,10 @@
 #include "game/table.h"
 #include "table/game_flow.h"
 #include "table/qt/interim_dialogs.h"
-#include "table/qt/plain_card_images.h"
+#include "table/qt/card_images.h"
 #include "table/qt/qt_clock.h"
+#include "options/qt/midi_player.h"
+#include "options/qt/qt_sounds.h"
 
 class QLabel;
 class QPushButton;
@@ -75,10 +77,6 @@ class TfmTvxMain : public QMainWindow, public TableView {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    class SilentSounds : public Sounds {
-      public:
-        void PlayEvent(int) override {}
-    };
     class NoPeerLink : public PeerLink {
       public:
         void SendToken(int, const std::string&) override {}
@@ -103,18 +101,19 @@ class TfmTvxMain : public QMainWindow, public TableView {
     SettingsStore& settings_;
     StartOptions options_;
     InterimDialogs dialogs_;
-    SilentSounds sounds_;
     NoPeerLink peer_;
     HeadlessStatistics statistics_;
     QtClock clock_;
     Random random_;
+    QtSounds sounds_;
+    MidiPlayer music_;
     Table table_;
     TableFlow flow_;
     ComputerOpponent computer_;
 
-    PlainCardImages cards_;
+    CardImages cards_;
     QColor background_;
-    std::array<QColor, 2> cardBacks_;
+    CardBacks cardBacks_;
     bool autosave_ = true;
     bool cardMovement_ = true;
     int cardSpeed_ = 10;

@@ -11,6 +11,8 @@
 #include "game/rule_options.h"
 #include "game/settings_store.h"
 #include "game/status_texts.h"
+#include "options/qt/media_folders.h"
+#include "options/qt/stored_color.h"
 #include "storage/exit_save.h"
 #include "storage/saved_game.h"
 #include "table/command_line.h"
@@ -31,12 +33,6 @@ constexpr int kSplashMilliseconds = 2000;
 constexpr int kCaptionHeight = 30;
 constexpr int kEndHandMargin = 10;
 constexpr const char* kSingleRightClick = "Single Right Click";
-
-// Colours are stored as the platform's 0x00BBGGRR numbers.
-QColor StoredColour(SettingsStore& store, const std::string& path, int64_t defaultValue) {
-    const int64_t value = ReadInt(store, path, defaultValue);
-    return QColor(value & 0xff, (value >> 8) & 0xff, (value >> 16) & 0xff);
-}
 
 uint8_t LevelFromText(const std::string& level) {
     if (level == "Beginner") return kBeginner;
@@ -82,6 +78,7 @@ void TfmTvxMain::FormCreate() {
     table_.state.HandOverlap = 10;
     table_.state.OpponentFaceUp = 0;
     ReadWindowSettings();
+    music_.MusicNotify();
     PlaceWindow();
 
     table_.input = InputState{};
@@ -97,7 +94,8 @@ void TfmTvxMain::FormCreate() {
 
 void TfmTvxMain::ReadWindowSettings() {
     SettingsStore& store = settings_;
-    background_ = StoredColour(store, "Settings\\Background Color", 32768);
+    background_ =
+        ColorFromStored(static_cast<int32_t>(ReadInt(store, "Settings\\Background Color", 32768)));
     table_.DiscardOption =
         ReadText(store, "Settings\\Mouse Options", kSingleRightClick) != kSingleRightClick;
     table_.state.Rules = LoadRuleOptions(store);
@@ -110,8 +108,11 @@ void TfmTvxMain::ReadWindowSettings() {
     table_.Aggression = static_cast<int32_t>(ReadInt(store, "Settings\\Aggression", 50));
     cardMovement_ = ReadBool(store, "Settings\\Card Movement", true);
     cardSpeed_ = static_cast<int>(ReadInt(store, "Settings\\Card Speed", 10));
-    cardBacks_ = {StoredColour(store, "Cardback\\Color0", 128),
-                  StoredColour(store, "Cardback\\Color1", 16512)};
+    cardBacks_ = LoadCardBacks(store, CardBackDefaults::kTable);
+    const SoundSettings sound =
+        LoadSoundSettings(store, DefaultMusicFolder(MediaFolders(options_.programFolder)));
+    sounds_.settings = sound;
+    music_.music = sound.Music;
     table_.ShowTurns = ReadBool(store, "Settings\\Show Turns", true);
 }
 
@@ -177,10 +178,12 @@ void TfmTvxMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfmTvxMain::FormDestroy() {
+    music_.Close();
     sounds_.PlayEvent(kSoundExit);
     if (!programEnded_) SaveOnExit(table_, autosave_);
     settings_.WriteValue("Settings\\Resolution",
                          ResolutionText(pos().x(), pos().y(), table_.Resolution));
+    sounds_.FinishAndClose();
 }
 
 }  // namespace tavolex

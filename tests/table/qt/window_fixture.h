@@ -1,0 +1,57 @@
+// A table window started offscreen with quiet settings (no sound, no card movement, no pauses),
+// in a folder of its own, on which a test lays out a position and clicks.
+#pragma once
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "game/memory_settings.h"
+#include "position.h"
+#include "table/qt/table_canvas.h"
+#include "table/qt/tvx_main.h"
+
+namespace tavolex::test {
+
+class WindowTest : public ::testing::Test {
+protected:
+    explicit WindowTest(const char* resolution = "0,0,640x480") {
+        settings.WriteValue("Settings\\Sound", int64_t{0});
+        settings.WriteValue("Settings\\Card Movement", int64_t{0});
+        settings.WriteValue("Settings\\Delay", int64_t{0});
+        settings.WriteValue("Settings\\Show Turns", int64_t{0});
+        settings.WriteValue("Settings\\Resolution", std::string(resolution));
+        StartOptions options;
+        options.programFolder = folder.path().toStdString() + "/";
+        options.arguments = {"/setup"};
+        options.startTimer = false;
+        window = std::make_unique<TfmTvxMain>(settings, options);
+        window->show();
+        window->tmSplashTimer();
+    }
+
+    Table& table() { return window->table(); }
+    GameState& state() { return window->table().state; }
+    const TableLayout& layout() { return window->table().layout; }
+
+    void Lay(const Position& position) {
+        BuildPosition(table(), position);
+        window->RepaintAll();
+    }
+    void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::mouseClick(window->canvas(), button, modifiers, at);
+    }
+    // Inside the visible strip of a card of a pile.
+    static QPoint On(const CardRecord& card) { return QPoint(card.x + 5, card.y + 5); }
+    QPoint OnHand(const char* name) { return On(state().PlayerHand.cards[IndexOf(state().PlayerHand, name)]); }
+    QImage Painted() { return window->canvas()->Backing().toImage(); }
+
+    QTemporaryDir folder;
+    MemorySettings settings;
+    std::unique_ptr<TfmTvxMain> window;
+};
+
+}  // namespace tavolex::test
