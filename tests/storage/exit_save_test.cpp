@@ -24,7 +24,7 @@ constexpr const char* kAces = "spadea cluba diamonda";
 constexpr const char* kHand = "heart9 club9 spade5 heart6 spade7";
 
 class ExitSaveTest : public ::testing::Test {
-protected:
+  protected:
     ExitSaveTest() {
         game.table.ProgramFolder = folder.Path().string();
         reloaded.table.ProgramFolder = folder.Path().string();

@@ -9,38 +9,25 @@ namespace tavolex {
 namespace {
 
 TEST(WindowPlacement, OffScreenPositionAndTooWideLayoutAreMended) {
-    const WindowPlacement placement = PlaceWindow("-5,30,1280x1024", 1024, 768);
+    const WindowPlacement placement = PlaceWindow(-5, 30, 3, 1024, 768);
     EXPECT_EQ(placement.left, 0);
     EXPECT_EQ(placement.top, 30);
     EXPECT_EQ(placement.resolution, 2);
     EXPECT_TRUE(placement.maximised);  // the screen is exactly as wide as the layout
 
-    const WindowPlacement below = PlaceWindow("12,900,800x600", 1280, 800);
+    const WindowPlacement below = PlaceWindow(12, 900, 1, 1280, 800);
     EXPECT_EQ(below.left, 12);
     EXPECT_EQ(below.top, 0);
     EXPECT_EQ(below.resolution, 1);
     EXPECT_FALSE(below.maximised);
+    EXPECT_EQ(PlaceWindow(1281, 5, 9, 1280, 1024).left, 0);
 }
 
-TEST(WindowPlacement, DamagedValuesGiveTheSmallestLayoutAtTheCorner) {
-    for (const char* stored : {"", "garbage", "1x,2y,1024x768x", "3,4", ",,,,"}) {
-        const WindowPlacement placement = PlaceWindow(stored, 1920, 1080);
-        EXPECT_EQ(placement.resolution, 0) << stored;
-        EXPECT_GE(placement.left, 0) << stored;
-    }
-    EXPECT_EQ(PlaceWindow("3,4", 1920, 1080).left, 3);
-}
-
-TEST(WindowPlacement, DefaultIsTheLargestLayoutThatFitsAndRoundTrips) {
+TEST(WindowPlacement, LargestLayoutThatFitsTheScreen) {
     EXPECT_EQ(LargestLayout(1279), 2);
     EXPECT_EQ(LargestLayout(1280), 3);
+    EXPECT_EQ(LargestLayout(800), 1);
     EXPECT_EQ(LargestLayout(799), 0);
-    EXPECT_EQ(DefaultResolutionText(1024), "0,0,1024x768");
-    EXPECT_EQ(ResolutionText(12, 40, 1), "12,40,800x600");
-    const WindowPlacement back = PlaceWindow(ResolutionText(12, 40, 1), 1920, 1080);
-    EXPECT_EQ(back.left, 12);
-    EXPECT_EQ(back.top, 40);
-    EXPECT_EQ(back.resolution, 1);
 }
 
 TEST(CommandLine, FirstArgumentDecidesWhatOpens) {

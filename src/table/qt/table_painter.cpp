@@ -160,8 +160,8 @@ bool OpponentHandVisible(const Table& table) {
     return !table.NetworkActive && !table.ConcealAfterLoad && !table.ConcealRemote;
 }
 
-void PaintTable(QPainter& painter, Table& table, const CardImages& cards,
-                const QColor& background, const QRect& area) {
+void PaintTable(QPainter& painter, Table& table, const CardImages& cards, const QColor& background,
+                const QRect& area) {
     painter.fillRect(area, background);
     if (table.PaintSuppressed) return;
     painter.save();

@@ -16,14 +16,13 @@
 #include "table/keyboard.h"
 #include "table/qt/table_canvas.h"
 #include "table/qt/table_painter.h"
+#include "table/qt/whose_turn_notice.h"
 
 namespace tavolex {
 
 namespace {
 
 constexpr int kLedMilliseconds = 600;
-constexpr int kWhoseTurnMilliseconds = 1500;
-constexpr QSize kWhoseTurnSize(317, 28);
 constexpr int kHighlightMilliseconds = 400;
 // Steps of a card's move are paced so that the move is seen on a fast machine too.
 constexpr int kMoveStepMilliseconds = 6;
@@ -203,20 +202,7 @@ void TfmTvxMain::SetRulesHint(const std::string& hint) {
 }
 
 void TfmTvxMain::ShowWhoseTurn(const std::string& text) {
-    if (whoseTurn_ == nullptr) {
-        whoseTurn_ = new QLabel(this, Qt::ToolTip | Qt::FramelessWindowHint);
-        whoseTurn_->setAttribute(Qt::WA_ShowWithoutActivating);
-        whoseTurn_->setAlignment(Qt::AlignCenter);
-        whoseTurn_->setFixedSize(kWhoseTurnSize);
-        whoseTurn_->setStyleSheet("background: #ffffe0; border: 1px solid black;");
-        tmWhoseTurn_.setSingleShot(true);
-        connect(&tmWhoseTurn_, &QTimer::timeout, whoseTurn_, &QWidget::hide);
-    }
-    whoseTurn_->setText(QString::fromStdString(text));
-    const QPoint centre = mapToGlobal(rect().center());
-    whoseTurn_->move(centre - QPoint(kWhoseTurnSize.width() / 2, kWhoseTurnSize.height() / 2));
-    whoseTurn_->show();
-    tmWhoseTurn_.start(kWhoseTurnMilliseconds);
+    TfmWhoseTurn::Show(this, QString::fromStdString(text));
 }
 
 void TfmTvxMain::CloseProgram() {

@@ -12,12 +12,12 @@
 #include "computer/computer_turn.h"
 #include "game/headless_seams.h"
 #include "game/table.h"
-#include "table/game_flow.h"
-#include "table/qt/interim_dialogs.h"
-#include "table/qt/card_images.h"
-#include "table/qt/qt_clock.h"
 #include "options/qt/midi_player.h"
 #include "options/qt/qt_sounds.h"
+#include "table/game_flow.h"
+#include "table/qt/card_images.h"
+#include "table/qt/qt_clock.h"
+#include "table/qt/qt_dialogs.h"
 
 class QLabel;
 class QPushButton;
@@ -100,7 +100,7 @@ class TfmTvxMain : public QMainWindow, public TableView {
 
     SettingsStore& settings_;
     StartOptions options_;
-    InterimDialogs dialogs_;
+    QtDialogs dialogs_;
     NoPeerLink peer_;
     HeadlessStatistics statistics_;
     QtClock clock_;
@@ -117,7 +117,6 @@ class TfmTvxMain : public QMainWindow, public TableView {
     bool autosave_ = true;
     bool cardMovement_ = true;
     int cardSpeed_ = 10;
-    bool showStatusbar_ = true;
     bool transientStatus_ = false;
 
     int engineDepth_ = 0;
@@ -139,8 +138,6 @@ class TfmTvxMain : public QMainWindow, public TableView {
     QAction* miRules_ = nullptr;
     QTimer tmLED_;
     QTimer tmSplash_;
-    QTimer tmWhoseTurn_;
-    QLabel* whoseTurn_ = nullptr;
 };
 
 }  // namespace tavolex

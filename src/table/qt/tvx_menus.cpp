@@ -7,6 +7,7 @@
 #include "game/rule_options.h"
 #include "storage/saved_game.h"
 #include "table/deal.h"
+#include "table/qt/rules_dialog.h"
 #include "table/qt/tvx_main.h"
 #include "table/undo_meld.h"
 
@@ -57,6 +58,8 @@ void TfmTvxMain::BuildMenus() {
 
     QMenu* options = menuBar()->addMenu("&Options");
     miRules_ = AddItem(options, "&Rules...", kRulesHintUnlocked);
+    connect(miRules_, &QAction::triggered, this,
+            [this] { RunEngine([this] { RunRulesDialog(table_, this); }); });
 }
 
 void TfmTvxMain::BuildStatusBar() {

@@ -8,13 +8,13 @@
 #include <QScreen>
 #include <QStatusBar>
 
-#include "game/rule_options.h"
-#include "game/settings_store.h"
 #include "game/status_texts.h"
 #include "options/qt/media_folders.h"
 #include "options/qt/stored_color.h"
 #include "storage/exit_save.h"
+#include "storage/resolution.h"
 #include "storage/saved_game.h"
+#include "storage/startup_settings.h"
 #include "table/command_line.h"
 #include "table/deal.h"
 #include "table/qt/table_canvas.h"
@@ -32,13 +32,6 @@ constexpr int kSplashMilliseconds = 2000;
 // The caption bar and frame of the original window: the rest is the client area.
 constexpr int kCaptionHeight = 30;
 constexpr int kEndHandMargin = 10;
-constexpr const char* kSingleRightClick = "Single Right Click";
-
-uint8_t LevelFromText(const std::string& level) {
-    if (level == "Beginner") return kBeginner;
-    if (level == "Advanced") return kAdvanced;
-    return kExpert;
-}
 
 QSize ScreenSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -93,34 +86,32 @@ void TfmTvxMain::FormCreate() {
 }
 
 void TfmTvxMain::ReadWindowSettings() {
-    SettingsStore& store = settings_;
-    background_ =
-        ColorFromStored(static_cast<int32_t>(ReadInt(store, "Settings\\Background Color", 32768)));
-    table_.DiscardOption =
-        ReadText(store, "Settings\\Mouse Options", kSingleRightClick) != kSingleRightClick;
-    table_.state.Rules = LoadRuleOptions(store);
-    table_.MeldDelay = static_cast<int32_t>(ReadInt(store, "Settings\\Delay", 300));
-    autosave_ = ReadBool(store, "Settings\\AutoSave", true);
-    showStatusbar_ = ReadBool(store, "Settings\\Show Statusbar", true);
-    statusBar()->setVisible(showStatusbar_);
-    table_.ComputerLevel = LevelFromText(ReadText(store, "Settings\\Level", "Beginner"));
-    table_.SavedComputerLevel = table_.ComputerLevel;
-    table_.Aggression = static_cast<int32_t>(ReadInt(store, "Settings\\Aggression", 50));
-    cardMovement_ = ReadBool(store, "Settings\\Card Movement", true);
-    cardSpeed_ = static_cast<int>(ReadInt(store, "Settings\\Card Speed", 10));
-    cardBacks_ = LoadCardBacks(store, CardBackDefaults::kTable);
+    const StartupSettings stored = ReadStartupSettings(settings_, options_.programFolder);
+    background_ = ColorFromStored(static_cast<int32_t>(stored.BackgroundColor));
+    table_.DiscardOption = stored.DiscardOption;
+    table_.state.Rules = stored.Rules;
+    table_.MeldDelay = stored.Delay;
+    autosave_ = stored.AutoSave;
+    statusBar()->setVisible(stored.ShowStatusbar);
+    table_.ComputerLevel = stored.ComputerLevel;
+    table_.SavedComputerLevel = stored.ComputerLevel;
+    table_.Aggression = stored.Aggression;
+    cardMovement_ = stored.CardMovement;
+    cardSpeed_ = stored.CardSpeed;
+    cardBacks_ = LoadCardBacks(settings_, CardBackDefaults::kTable);
+    table_.ShowTurns = stored.ShowTurns;
     const SoundSettings sound =
-        LoadSoundSettings(store, DefaultMusicFolder(MediaFolders(options_.programFolder)));
+        LoadSoundSettings(settings_, DefaultMusicFolder(MediaFolders(options_.programFolder)));
     sounds_.settings = sound;
     music_.music = sound.Music;
-    table_.ShowTurns = ReadBool(store, "Settings\\Show Turns", true);
 }
 
 void TfmTvxMain::PlaceWindow() {
     const QSize screen = ScreenSize();
-    const WindowPlacement placement = tavolex::PlaceWindow(
-        ReadText(settings_, "Settings\\Resolution", DefaultResolutionText(screen.width())),
-        screen.width(), screen.height());
+    const StoredPlacement stored = ReadResolution(settings_, LargestLayout(screen.width()));
+    const WindowPlacement placement =
+        tavolex::PlaceWindow(stored.left, stored.top, LayoutFromName(stored.layoutName),
+                             screen.width(), screen.height());
     table_.Resolution = placement.resolution;
     table_.LastAppliedResolution = placement.resolution;
     table_.layout = ComputeTableLayout(placement.resolution);
@@ -181,8 +172,7 @@ void TfmTvxMain::FormDestroy() {
     music_.Close();
     sounds_.PlayEvent(kSoundExit);
     if (!programEnded_) SaveOnExit(table_, autosave_);
-    settings_.WriteValue("Settings\\Resolution",
-                         ResolutionText(pos().x(), pos().y(), table_.Resolution));
+    WriteResolution(settings_, pos().x(), pos().y(), table_.Resolution);
     sounds_.FinishAndClose();
 }
 

@@ -5,12 +5,15 @@
 namespace tavolex::test {
 namespace {
 
-constexpr const char* kKings = "spadeh clubh diamondh";
+// Worth 60 points: a valid opening meld on their own.
+constexpr const char* kAces = "spadea cluba diamonda";
 
 using InputTest = WindowTest;
 
 TEST_F(InputTest, ClickOnTheStockDrawsAndThePromptFollows) {
-    Lay({.playerHand = "heart9 spade5", .playerMelds = kKings, .stock = "club6",
+    Lay({.playerHand = "heart9 spade5",
+         .playerMelds = kAces,
+         .stock = "club6",
          .playerHasDrawn = false});
     Click({layout().LeftMargin + 10, layout().StockTop + 20});
     EXPECT_EQ(Names(state().PlayerHand), "heart9 spade5 club6");
@@ -19,8 +22,10 @@ TEST_F(InputTest, ClickOnTheStockDrawsAndThePromptFollows) {
 }
 
 TEST_F(InputTest, ClickOnTheDiscardPileTakesIt) {
-    Lay({.playerHand = "heart9 club9 spade5", .playerMelds = kKings,
-         .discardPile = "spade4 diamond9", .playerHasDrawn = false});
+    Lay({.playerHand = "spade7 heart7",
+         .playerMelds = "spade9 club9 heart9",
+         .discardPile = "spade4 club4 diamond4 heart4 clubv diamond9",
+         .playerHasDrawn = false});
     Click({layout().LeftMargin + 10, layout().DiscardTop + 20});
     EXPECT_TRUE(state().DiscardPile.Empty());
     EXPECT_GE(IndexOf(state().PlayerMelds, "diamond9"), 0);
@@ -28,7 +33,7 @@ TEST_F(InputTest, ClickOnTheDiscardPileTakesIt) {
 
 TEST_F(InputTest, LeftClicksMeldACardOrARankAndAddAWildCard) {
     Lay({.playerHand = "heart9 club9 spade9 spade5 heart5 club5 joker heart4",
-         .playerMelds = kKings});
+         .playerMelds = kAces});
     Click(OnHand("spade9"), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(IndexOf(state().PlayerHand, "heart9"), -1);
     EXPECT_EQ(state().PlayerMelds.count, 6);
@@ -42,8 +47,10 @@ TEST_F(InputTest, LeftClicksMeldACardOrARankAndAddAWildCard) {
 }
 
 TEST_F(InputTest, RightClickDiscardsAndTheComputerPlaysItsTurn) {
-    Lay({.playerHand = "heart9 spade5 heart4", .playerMelds = kKings,
-         .opponentHand = "club7 club8 diamond4 diamond6", .discardPile = "spade4"});
+    Lay({.playerHand = "heart9 spade5 heart4",
+         .playerMelds = kAces,
+         .opponentHand = "club7 club8 diamond4 diamond6",
+         .discardPile = "spade4"});
     Click(OnHand("spade5"), Qt::RightButton);
     EXPECT_EQ(IndexOf(state().PlayerHand, "spade5"), -1);
     EXPECT_FALSE(state().PlayerLocked);  // the computer's turn ran to its end
@@ -51,7 +58,7 @@ TEST_F(InputTest, RightClickDiscardsAndTheComputerPlaysItsTurn) {
 }
 
 TEST_F(InputTest, RightClickBeforeDrawingShowsTheErrorInRed) {
-    Lay({.playerHand = "heart9 spade5", .playerMelds = kKings, .playerHasDrawn = false});
+    Lay({.playerHand = "heart9 spade5", .playerMelds = kAces, .playerHasDrawn = false});
     Click(OnHand("spade5"), Qt::RightButton);
     EXPECT_EQ(state().PlayerHand.count, 2);
     EXPECT_EQ(window->StatusText().toStdString(), kErrorTexts[kErrorDiscardBeforeDraw]);
@@ -61,21 +68,21 @@ TEST_F(InputTest, RightClickBeforeDrawingShowsTheErrorInRed) {
 }
 
 TEST_F(InputTest, KeyboardPlayMeldsByRank) {
-    Lay({.playerHand = "heart9 spade5 heartk", .playerMelds = kKings});
+    Lay({.playerHand = "heart9 spade5 hearth", .playerMelds = kAces});
     QTest::keyClick(window->canvas(), Qt::Key_F8);
     EXPECT_EQ(state().Prompt, kPromptKeyMeld);
     QTest::keyClick(window->canvas(), Qt::Key_K);
-    EXPECT_EQ(IndexOf(state().PlayerHand, "heartk"), -1);
+    EXPECT_EQ(IndexOf(state().PlayerHand, "hearth"), -1);
     QTest::keyClick(window->canvas(), Qt::Key_Escape);
     EXPECT_EQ(state().Prompt, kPromptMeldOrDiscard);
 }
 
 TEST_F(InputTest, UndoAllFromTheMenuTakesTheMeldsBack) {
-    Lay({.playerHand = "heart9 club9 spade9 spade5", .playerMelds = kKings});
+    Lay({.playerHand = "heart9 club9 spade9 spade5 heart4 club6", .playerMelds = kAces});
     Click(OnHand("spade9"), Qt::LeftButton, Qt::ShiftModifier);
-    ASSERT_EQ(state().PlayerHand.count, 1);
+    ASSERT_EQ(state().PlayerHand.count, 3);
     QTest::keyClick(window.get(), Qt::Key_Delete, Qt::ControlModifier);
-    EXPECT_EQ(state().PlayerHand.count, 4);
+    EXPECT_EQ(state().PlayerHand.count, 6);
 }
 
 }  // namespace

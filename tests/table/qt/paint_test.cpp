@@ -1,25 +1,29 @@
 // The painted table: every card where its pile says, the pile box's counts and the canasta
 // labels, at every window size.
-#include <QPainter>
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
+#include "position.h"
 #include "table/qt/card_images.h"
 #include "table/qt/table_painter.h"
-#include "position.h"
 
 namespace tavolex::test {
 namespace {
 
 const Position kBusyTable = {
     .playerHand = "heart4 club4 heart6 spade7 heart8 club8 diamond8 heartv spadea joker",
-    .playerMelds = "spade9 club9 diamond9 heart9 spade9 club9 joker | hearth clubh spadeh | "
-                   "heart5 club5 diamond5 spade5 heart5 club5 diamond5",
+    .playerMelds =
+        "spade9 club9 diamond9 heart9 spade9 club9 joker | hearth clubh spadeh | "
+        "heart5 club5 diamond5 spade5 heart5 club5 diamond5",
     .opponentHand = "club6 diamond6 spade6 club7 diamond10 heart10 clubb",
     .opponentMelds = "spadeb clubb diamondb heartb spadeb diamondb heart2 | spade10 club10 club2",
     .discardPile = "spade4 diamond4 club3 diamondv",
     .pileFrozen = true};
 
-QColor Background() { return QColor(0, 128, 0); }
+QColor Background() {
+    return QColor(0, 128, 0);
+}
 
 // A pixel of a card's visible strip (the top 12 pixels of a covered card) differs from the felt.
 void ExpectDrawn(const QImage& image, int x, int y, const std::string& what) {
@@ -37,7 +41,7 @@ void ExpectPileDrawn(const QImage& image, const CardPile& pile, const TableLayou
 
 // The painter alone on a table of the layout, as the window paints it into its backing image.
 class PaintTest : public ::testing::TestWithParam<int> {
-protected:
+  protected:
     PaintTest() : game(1, GetParam()) { cards.Build(GetParam(), CardBacks{}, 1.0); }
 
     const TableLayout& layout() { return game.table.layout; }
@@ -79,8 +83,8 @@ TEST_P(PaintTest, CanastasCarryTheirYellowLabelsOnBothSides) {
         return image.pixelColor(QPoint(x, y) * image.devicePixelRatio()) == QColor(255, 255, 0);
     };
     const int ownLabel = l.OwnMeldTop + l.CardHeight + 16;
-    EXPECT_TRUE(yellowAt(l.ColumnLeft(8) + 2, ownLabel));   // the mixed nines
-    EXPECT_TRUE(yellowAt(l.ColumnLeft(4) + 2, ownLabel));   // the natural fives
+    EXPECT_TRUE(yellowAt(l.ColumnLeft(8) + 2, ownLabel));    // the mixed nines
+    EXPECT_TRUE(yellowAt(l.ColumnLeft(4) + 2, ownLabel));    // the natural fives
     EXPECT_FALSE(yellowAt(l.ColumnLeft(12) + 2, ownLabel));  // three kings
     EXPECT_TRUE(yellowAt(l.ColumnLeft(10) + 2, l.OpponentMeldTop - 16));
     EXPECT_FALSE(yellowAt(l.ColumnLeft(9) + 2, l.OpponentMeldTop - 16));
@@ -98,7 +102,8 @@ TEST_P(PaintTest, AFrozenPileShowsItsCountInBrackets) {
         int left = 1000, right = -1;
         for (int y = top; y < top + 12; ++y) {
             for (int x = 0; x < l.LeftMargin + l.CardWidth; ++x) {
-                if (image.pixelColor(QPoint(x, y) * image.devicePixelRatio()) != Qt::black) continue;
+                if (image.pixelColor(QPoint(x, y) * image.devicePixelRatio()) != Qt::black)
+                    continue;
                 left = std::min(left, x);
                 right = std::max(right, x);
             }
@@ -110,8 +115,7 @@ TEST_P(PaintTest, AFrozenPileShowsItsCountInBrackets) {
     EXPECT_GT(countWidth(true), open + 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryLayout, PaintTest,
-                         ::testing::Values(0, 1, 2, 3));
+INSTANTIATE_TEST_SUITE_P(EveryLayout, PaintTest, ::testing::Values(0, 1, 2, 3));
 
 }  // namespace
 }  // namespace tavolex::test

@@ -2,10 +2,10 @@
 // in a folder of its own, on which a test lays out a position and clicks.
 #pragma once
 
-#include <QTemporaryDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 #include "game/memory_settings.h"
@@ -16,7 +16,7 @@
 namespace tavolex::test {
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     explicit WindowTest(const char* resolution = "0,0,640x480") {
         settings.WriteValue("Settings\\Sound", int64_t{0});
         settings.WriteValue("Settings\\Card Movement", int64_t{0});
@@ -29,6 +29,8 @@ protected:
         options.startTimer = false;
         window = std::make_unique<TfmTvxMain>(settings, options);
         window->show();
+        window->activateWindow();  // menu shortcuts reach only the active window
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
         window->tmSplashTimer();
     }
 
@@ -46,7 +48,9 @@ protected:
     }
     // Inside the visible strip of a card of a pile.
     static QPoint On(const CardRecord& card) { return QPoint(card.x + 5, card.y + 5); }
-    QPoint OnHand(const char* name) { return On(state().PlayerHand.cards[IndexOf(state().PlayerHand, name)]); }
+    QPoint OnHand(const char* name) {
+        return On(state().PlayerHand.cards[IndexOf(state().PlayerHand, name)]);
+    }
     QImage Painted() { return window->canvas()->Backing().toImage(); }
 
     QTemporaryDir folder;

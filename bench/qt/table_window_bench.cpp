@@ -1,0 +1,91 @@
+// The table window's speed: a full paint of a busy table at 1280 x 1024, and the start-up from
+// creating the window to the first painted table (the splash timer not counted). Prints the
+// resident memory after start-up.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QPainter>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "game/memory_settings.h"
+#include "position.h"
+#include "table/qt/card_images.h"
+#include "table/qt/table_canvas.h"
+#include "table/qt/table_painter.h"
+#include "table/qt/tvx_main.h"
+
+namespace tavolex {
+namespace {
+
+constexpr int kLargest = 3;
+
+const test::Position kBusyTable = {
+    .playerHand =
+        "heart4 club4 heart6 spade7 spade7 heart8 club8 diamond8 heartv spadea joker "
+        "club2 diamond6 heart6 club10",
+    .playerMelds =
+        "spade9 club9 diamond9 heart9 spade9 club9 joker | hearth clubh spadeh | "
+        "heart5 club5 diamond5 spade5 heart5 club5 diamond5 | heart3",
+    .opponentHand = "club6 diamond6 spade6 club7 diamond10 heart10 clubb diamond3 spade3",
+    .opponentMelds = "spadeb clubb diamondb heartb spadeb diamondb heart2 | spade10 club10 club2",
+    .discardPile = "spade4 diamond4 club3 diamondv heart7 diamond7",
+    .pileFrozen = true};
+
+void BM_FullPaintBusyTable(benchmark::State& state) {
+    HeadlessGame game(1, kLargest);
+    test::BuildPosition(game, kBusyTable);
+    CardImages cards;
+    cards.Build(kLargest, CardBacks{}, 1.0);
+    const ScreenLayout& screen = ScreenLayoutAt(kLargest);
+    QPixmap backing(screen.windowWidth, screen.windowHeight);
+    for (auto _ : state) {
+        QPainter painter(&backing);
+        PaintTable(painter, game.table, cards, QColor(0, 128, 0), backing.rect());
+    }
+}
+BENCHMARK(BM_FullPaintBusyTable)->Unit(benchmark::kMicrosecond);
+
+void BM_StartUpToFirstTable(benchmark::State& state) {
+    QTemporaryDir folder;
+    for (auto _ : state) {
+        MemorySettings settings;
+        settings.WriteValue("Settings\\Sound", int64_t{0});
+        settings.WriteValue("Settings\\Show Turns", int64_t{0});
+        settings.WriteValue("Settings\\Resolution", std::string("0,0,1280x1024"));
+        StartOptions options;
+        options.programFolder = folder.path().toStdString() + "/";
+        options.arguments = {"/setup"};
+        options.startTimer = false;
+        TfmTvxMain window(settings, options);
+        window.show();
+        window.tmSplashTimer();
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window.canvas()->Backing().cacheKey());
+    }
+}
+BENCHMARK(BM_StartUpToFirstTable)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+std::string ResidentMemory() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("VmRSS:", 0) == 0) return line;
+    }
+    return "VmRSS: unknown";
+}
+
+}  // namespace
+}  // namespace tavolex
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    std::cout << "after start-up and benchmarks, " << tavolex::ResidentMemory() << "\n";
+    benchmark::Shutdown();
+    return 0;
+}
