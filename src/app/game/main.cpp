@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "game/memory_settings.h"
+#include "storage/qt/qt_settings_store.h"
 #include "table/qt/program_folder.h"
 #include "table/qt/splash_window.h"
 #include "table/qt/tvx_main.h"
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     splash.move(splash.screen()->geometry().center() - splash.rect().center());
     splash.show();
 
-    tavolex::MemorySettings settings;
+    tavolex::QtSettingsStore settings;
     tavolex::StartOptions options;
     options.programFolder = tavolex::ProgramFolder();
     for (int i = 1; i < argc; ++i) options.arguments.emplace_back(argv[i]);

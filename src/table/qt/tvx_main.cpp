@@ -79,10 +79,15 @@ TfmTvxMain::TfmTvxMain(SettingsStore& settings, StartOptions options, QWidget* p
       random_(static_cast<uint32_t>(QDateTime::currentMSecsSinceEpoch())),
       sounds_(random_, MediaFolders(options_.programFolder)),
       music_(random_, MediaFolders(options_.programFolder)),
+      statistics_(settings_, dialogs_, sounds_, clock_),
       table_(Seams{*this, dialogs_, sounds_, peer_, settings_, statistics_, clock_}, random_),
       flow_(table_) {
     table_.opponent = &computer_;
     table_.ProgramFolder = options_.programFolder;
+    statistics_.FollowTable(table_);
+    statistics_.showHallOfFame = [this](int level, int kind, int row) {
+        if (showHighscores_) ShowHallOfFame(level, kind, row);
+    };
     FormCreate();
 }
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "computer/computer_turn.h"
-#include "game/headless_seams.h"
 #include "game/table.h"
 #include "options/qt/midi_player.h"
 #include "options/qt/qt_sounds.h"
+#include "storage/stored_statistics.h"
 #include "table/game_flow.h"
 #include "table/qt/card_images.h"
 #include "table/qt/qt_clock.h"
@@ -88,6 +88,7 @@ class TfmTvxMain : public QMainWindow, public TableView {
     void BuildMenus();
     void BuildStatusBar();
     void BuildCardImages();
+    void ShowHallOfFame(int level, int kind, int row);
     void UpdateStatusPanels();
     void DisplayHint(const QString& hint);
     void FormDestroy();
@@ -102,11 +103,11 @@ class TfmTvxMain : public QMainWindow, public TableView {
     StartOptions options_;
     QtDialogs dialogs_;
     NoPeerLink peer_;
-    HeadlessStatistics statistics_;
     QtClock clock_;
     Random random_;
     QtSounds sounds_;
     MidiPlayer music_;
+    StoredStatistics statistics_;
     Table table_;
     TableFlow flow_;
     ComputerOpponent computer_;
@@ -115,6 +116,8 @@ class TfmTvxMain : public QMainWindow, public TableView {
     QColor background_;
     CardBacks cardBacks_;
     bool autosave_ = true;
+    bool selectPlayerOnStartup_ = true;
+    bool showHighscores_ = true;
     bool cardMovement_ = true;
     int cardSpeed_ = 10;
     bool transientStatus_ = false;

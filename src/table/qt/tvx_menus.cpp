@@ -5,6 +5,10 @@
 #include <QStatusBar>
 
 #include "game/rule_options.h"
+#include "storage/match_history.h"
+#include "storage/qt/hall_of_fame_dialog.h"
+#include "storage/qt/match_history_dialog.h"
+#include "storage/qt/win_ratio_dialog.h"
 #include "storage/saved_game.h"
 #include "table/deal.h"
 #include "table/qt/rules_dialog.h"
@@ -54,12 +58,25 @@ void TfmTvxMain::BuildMenus() {
             [this] { RunEngine([this] { UndoAll(table_); }); });
     EnableUndo(false);
     game->addSeparator();
+    connect(AddItem(game, "&Hiscores...", "|Show the best hands and matches of each level"),
+            &QAction::triggered, this, [this] { ShowHallOfFame(table_.ComputerLevel, 0, -1); });
+    connect(AddItem(game, "&Win Ratio...", "|Show the wins and losses of each player"),
+            &QAction::triggered, this,
+            [this] { ShowWinRatio(statistics_.players, settings_, dialogs_, this); });
+    connect(AddItem(game, "&Match History...", "|Show the results of the last matches"),
+            &QAction::triggered, this,
+            [this] { TfmMatchHistory(LoadMatchHistory(settings_), this).exec(); });
+    game->addSeparator();
     connect(AddItem(game, "E&xit", "|Quit Tavolex"), &QAction::triggered, this, &QWidget::close);
 
     QMenu* options = menuBar()->addMenu("&Options");
     miRules_ = AddItem(options, "&Rules...", kRulesHintUnlocked);
     connect(miRules_, &QAction::triggered, this,
             [this] { RunEngine([this] { RunRulesDialog(table_, this); }); });
+}
+
+void TfmTvxMain::ShowHallOfFame(int level, int kind, int row) {
+    TfmHallOfFame(statistics_.highscores, settings_, dialogs_, level, kind, row, this).exec();
 }
 
 void TfmTvxMain::BuildStatusBar() {

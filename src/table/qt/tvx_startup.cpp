@@ -12,8 +12,10 @@
 #include "options/qt/media_folders.h"
 #include "options/qt/stored_color.h"
 #include "storage/exit_save.h"
+#include "storage/qt/select_player_dialog.h"
 #include "storage/resolution.h"
 #include "storage/saved_game.h"
+#include "storage/settings_migration.h"
 #include "storage/startup_settings.h"
 #include "table/command_line.h"
 #include "table/deal.h"
@@ -70,6 +72,7 @@ void TfmTvxMain::FormCreate() {
 
     table_.state.HandOverlap = 10;
     table_.state.OpponentFaceUp = 0;
+    MigrateSettings(settings_, MigrationFoldersFor(options_.programFolder));
     ReadWindowSettings();
     music_.MusicNotify();
     PlaceWindow();
@@ -92,6 +95,9 @@ void TfmTvxMain::ReadWindowSettings() {
     table_.state.Rules = stored.Rules;
     table_.MeldDelay = stored.Delay;
     autosave_ = stored.AutoSave;
+    selectPlayerOnStartup_ = stored.SelectPlayerOnStartup;
+    showHighscores_ = stored.ShowHighscores;
+    statistics_.Load();
     statusBar()->setVisible(stored.ShowStatusbar);
     table_.ComputerLevel = stored.ComputerLevel;
     table_.SavedComputerLevel = stored.ComputerLevel;
@@ -134,6 +140,9 @@ void TfmTvxMain::tmSplashTimer() {
     emit StartedUp();
     table_.layout = ComputeTableLayout(table_.Resolution);
     BuildCardImages();
+    if (statistics_.players.List.size() > 1 && selectPlayerOnStartup_) {
+        TfmSelectPlayer(statistics_.players, settings_, this).exec();
+    }
     const StartupCommand command =
         EvaluateCommandLine(options_.arguments, autosave_, AutosavePath(table_));
     const bool loadValid = command.loadFileName && CheckSavedGame(*command.loadFileName, dialogs_);
