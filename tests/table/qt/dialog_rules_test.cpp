@@ -4,11 +4,13 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QContextMenuEvent>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -77,6 +79,27 @@ TEST(TfmRules, OpensOnTheRequestedPageAndRemembersTheLastOne) {
     auto* pages = dialog.findChild<QTabWidget*>();
     EXPECT_EQ(pages->tabText(pages->currentIndex()), "Other");
     TfmRules::SetOpeningPage(kRulesDiscardPilePage);
+}
+
+// A control without its own text takes the one of the group around it.
+TEST(TfmRules, WhatsThisMenuOfARadioItemIsTheGroups) {
+    TfmRules dialog(RuleOptions{}, false);
+    dialog.show();
+    auto* group = dialog.findChild<QGroupBox*>(QStringLiteral("rgDrawn"));
+    QSignalSpy requests(group, &QWidget::customContextMenuRequested);
+    QString offered;
+    QTimer::singleShot(0, [&offered] {
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        offered = menu->actions().value(0)->text();
+        menu->close();
+    });
+    QRadioButton* item = group->findChildren<QRadioButton*>().at(0);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2),
+                            item->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(item, &event);
+    EXPECT_EQ(requests.count(), 1);
+    EXPECT_EQ(offered, "What's This?");
 }
 
 TEST(RunRulesDialog, OkAppliesTheControlsAndCancelChangesNothing) {
