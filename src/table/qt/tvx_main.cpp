@@ -177,6 +177,8 @@ void TfmTvxMain::SetHourglass(bool on) {
 void TfmTvxMain::ShowStatus(const std::string& text, bool error) {
     statusError_ = error;
     pnStatusbar_->setText(QString::fromStdString(text));
+    // At 640 x 480 the panels leave the prompt too little room: the whole text shows on hover.
+    pnStatusbar_->setToolTip(pnStatusbar_->text());
     pnStatusbar_->setStyleSheet(error ? "color: red; font-weight: bold;" : QString());
     if (error) {
         tmLED_.start(kLedMilliseconds);

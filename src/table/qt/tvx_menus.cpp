@@ -33,7 +33,6 @@ QLabel* AddPanel(QStatusBar* bar, const char* name, const QString& tip) {
     panel->setObjectName(name);
     panel->setToolTip(tip);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setMinimumWidth(panel->fontMetrics().horizontalAdvance("Computer: 0000"));
     bar->addPermanentWidget(panel);
     return panel;
 }
