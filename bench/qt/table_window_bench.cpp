@@ -11,8 +11,8 @@
 #include <iostream>
 #include <string>
 
+#include "busy_table.h"
 #include "game/memory_settings.h"
-#include "position.h"
 #include "table/qt/card_images.h"
 #include "table/qt/table_canvas.h"
 #include "table/qt/table_painter.h"
@@ -23,21 +23,9 @@ namespace {
 
 constexpr int kLargest = 3;
 
-const test::Position kBusyTable = {
-    .playerHand =
-        "heart4 club4 heart6 spade7 spade7 heart8 club8 diamond8 heartv spadea joker "
-        "club2 diamond6 heart6 club10",
-    .playerMelds =
-        "spade9 club9 diamond9 heart9 spade9 club9 joker | hearth clubh spadeh | "
-        "heart5 club5 diamond5 spade5 heart5 club5 diamond5 | heart3",
-    .opponentHand = "club6 diamond6 spade6 club7 diamond10 heart10 clubb diamond3 spade3",
-    .opponentMelds = "spadeb clubb diamondb heartb spadeb diamondb heart2 | spade10 club10 club2",
-    .discardPile = "spade4 diamond4 club3 diamondv heart7 diamond7",
-    .pileFrozen = true};
-
 void BM_FullPaintBusyTable(benchmark::State& state) {
     HeadlessGame game(1, kLargest);
-    test::BuildPosition(game, kBusyTable);
+    test::BuildPosition(game, test::kBusyTable);
     CardImages cards;
     cards.Build(kLargest, CardBacks{}, 1.0);
     const ScreenLayout& screen = ScreenLayoutAt(kLargest);

@@ -4,22 +4,12 @@
 
 #include <QPainter>
 
-#include "position.h"
+#include "busy_table.h"
 #include "table/qt/card_images.h"
 #include "table/qt/table_painter.h"
 
 namespace tavolex::test {
 namespace {
-
-const Position kBusyTable = {
-    .playerHand = "heart4 club4 heart6 spade7 heart8 club8 diamond8 heartv spadea joker",
-    .playerMelds =
-        "spade9 club9 diamond9 heart9 spade9 club9 joker | hearth clubh spadeh | "
-        "heart5 club5 diamond5 spade5 heart5 club5 diamond5",
-    .opponentHand = "club6 diamond6 spade6 club7 diamond10 heart10 clubb",
-    .opponentMelds = "spadeb clubb diamondb heartb spadeb diamondb heart2 | spade10 club10 club2",
-    .discardPile = "spade4 diamond4 club3 diamondv",
-    .pileFrozen = true};
 
 QColor Background() {
     return QColor(0, 128, 0);

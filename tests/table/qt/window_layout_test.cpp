@@ -3,27 +3,12 @@
 #include <QDir>
 #include <QScreen>
 
+#include "busy_table.h"
 #include "table/window_placement.h"
 #include "window_fixture.h"
 
 namespace tavolex::test {
 namespace {
-
-const Position kMidGame = {
-    .playerHand =
-        "heart4 club4 heart6 spade7 spade7 heart8 club8 diamond8 heartv spadea joker "
-        "club2",
-    .playerMelds =
-        "spade9 club9 diamond9 heart9 spade9 club9 joker | hearth clubh spadeh | "
-        "heart5 club5 diamond5 spade5 heart5 club5 diamond5 | heart3",
-    .opponentHand = "club6 diamond6 spade6 club7 diamond10 heart10 clubb diamond3 spade3",
-    .opponentMelds =
-        "spadeb clubb diamondb heartb spadeb diamondb heart2 | spade10 club10 club2 "
-        "| diamonda hearta",
-    .discardPile = "spade4 diamond4 club3 diamondv heart7 diamond7",
-    .playerScore = 1270,
-    .opponentScore = 985,
-    .pileFrozen = true};
 
 class WindowLayoutTest : public WindowTest, public ::testing::WithParamInterface<int> {
   protected:
@@ -37,7 +22,7 @@ TEST_P(WindowLayoutTest, TheTableFillsTheWindowOfItsSize) {
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
     if (GetParam() > LargestLayout(screenWidth)) GTEST_SKIP() << "the screen is too small";
     EXPECT_EQ(table().Resolution, GetParam());
-    Lay(kMidGame);
+    Lay(kBusyTable);
     const ScreenLayout& screen = ScreenLayoutAt(GetParam());
     EXPECT_GE(window->canvas()->width(), DefaultClientWidth(GetParam()));
     // The player's hand row begins above the status bar.
