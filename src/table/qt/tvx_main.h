@@ -26,6 +26,7 @@ class QMenu;
 
 namespace tavolex {
 
+class HelpWindow;
 class TableCanvas;
 
 struct StartOptions {
@@ -128,6 +129,7 @@ class TfmTvxMain : public QMainWindow, public TableView {
     bool moving_ = false;
     bool hourglass_ = false;
     bool statusError_ = false;
+    int helpSoundCounter_ = 0;
 
     TableCanvas* canvas_ = nullptr;
     QLabel* pnStatusbar_ = nullptr;
@@ -139,6 +141,7 @@ class TfmTvxMain : public QMainWindow, public TableView {
     QAction* miUndoMeld_ = nullptr;
     QAction* miUndoAll_ = nullptr;
     QAction* miRules_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
     QTimer tmLED_;
     QTimer tmSplash_;
 };

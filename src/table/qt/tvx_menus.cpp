@@ -11,6 +11,8 @@
 #include "storage/qt/win_ratio_dialog.h"
 #include "storage/saved_game.h"
 #include "table/deal.h"
+#include "table/qt/about_box.h"
+#include "table/qt/help_window.h"
 #include "table/qt/rules_dialog.h"
 #include "table/qt/tvx_main.h"
 #include "table/undo_meld.h"
@@ -72,6 +74,18 @@ void TfmTvxMain::BuildMenus() {
     miRules_ = AddItem(options, "&Rules...", kRulesHintUnlocked);
     connect(miRules_, &QAction::triggered, this,
             [this] { RunEngine([this] { RunRulesDialog(table_, this); }); });
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    connect(AddItem(help, "&Help Topics", "|Read how to play Tavolex", Qt::Key_F1),
+            &QAction::triggered, this, [this] {
+                // The three help sounds take turns.
+                sounds_.PlayEvent(kSoundHelp1 + helpSoundCounter_);
+                helpSoundCounter_ = (helpSoundCounter_ + 1) % 3;
+                if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
+                helpWindow_->ShowContents();
+            });
+    connect(AddItem(help, "&About...", "|Show the version of Tavolex"), &QAction::triggered, this,
+            [this] { TfmAbout::Run(this, [this] { sounds_.PlayAbout(); }); });
 }
 
 void TfmTvxMain::ShowHallOfFame(int level, int kind, int row) {
