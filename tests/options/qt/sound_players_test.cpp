@@ -90,7 +90,7 @@ TEST_F(SoundPlayers, SingleFileStartsAgainAtItsEndAndMusicOffCloses) {
     player.MusicNotify();
     ASSERT_TRUE(player.IsPlaying());
     EXPECT_EQ(player.CurrentTune(), (folder_ / "tune.mid").string());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return starts.count() >= 2; }, 10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return starts.count() >= 2; }, 30000));
 
     player.music.MusicOn = false;
     player.ApplySettings();
