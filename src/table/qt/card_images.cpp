@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
+#include <QPen>
 #include <QPalette>
 #include <QSvgRenderer>
 
@@ -39,9 +40,12 @@ QPixmap ColorBack(int32_t color, QSize size, qreal devicePixelRatio) {
     QPixmap pixmap = BlankImage(size, devicePixelRatio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
+    // A thin black edge, as the rounded rectangle is drawn with the canvas' default pen: it
+    // keeps the cards of the opponent's overlapping row apart.
+    painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(ColorFromStored(color));
-    painter.drawRoundedRect(QRectF(QPointF(0, 0), size), kBackCornerRadius, kBackCornerRadius);
+    painter.drawRoundedRect(QRectF(QPointF(0.5, 0.5), size - QSizeF(1, 1)), kBackCornerRadius,
+                            kBackCornerRadius);
     return pixmap;
 }
 

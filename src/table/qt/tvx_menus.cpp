@@ -97,6 +97,9 @@ void TfmTvxMain::BuildStatusBar() {
     bar->setSizeGripEnabled(false);
     pnStatusbar_ = new QLabel(bar);
     pnStatusbar_->setObjectName("pnStatusbar");
+    // A long prompt is cut rather than pushing the score panels out of the window; the whole
+    // prompt shows on hover.
+    pnStatusbar_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     bar->addWidget(pnStatusbar_, 1);
     pnPCurrScore_ = AddPanel(bar, "pnPCurrScore", "Your score");
     pnPCurrMeld_ = AddPanel(bar, "pnPCurrMeld", "Your current meld (the minimum you need)");
