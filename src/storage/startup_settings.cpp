@@ -11,13 +11,6 @@ uint8_t ComputerLevelFromText(const std::string& text) {
     return 2;
 }
 
-CardBackSettings ReadCardBack(SettingsStore& store, int n) {
-    return {static_cast<int>(ReadIntSetting(store, CardbackTypeKey(n))),
-            ReadIntSetting(store, CardbackColorKey(n)),
-            static_cast<int>(ReadIntSetting(store, CardbackPatternKey(n))),
-            ReadTextSetting(store, CardbackFilenameKey(n))};
-}
-
 // In the order the window reads them at creation.
 StartupSettings ReadStartupSettings(SettingsStore& store, const std::string& programFolder) {
     StartupSettings s;
@@ -39,7 +32,6 @@ StartupSettings ReadStartupSettings(SettingsStore& store, const std::string& pro
     s.Aggression = static_cast<int32_t>(ReadIntSetting(store, kAggressionKey));
     s.CardMovement = ReadBoolSetting(store, kCardMovementKey);
     s.CardSpeed = static_cast<int>(ReadIntSetting(store, kCardSpeedKey));
-    for (int n = 0; n < 2; ++n) s.CardBacks[n] = ReadCardBack(store, n);
     s.ShowHighscores = ReadBoolSetting(store, kShowHighscoresKey);
     s.ShowTurns = ReadBoolSetting(store, kShowTurnsKey);
     s.highscores = LoadHighscores(store);

@@ -2,7 +2,6 @@
 // values read as their default so the game always starts playable.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -13,13 +12,6 @@
 namespace tavolex {
 
 class SettingsStore;
-
-struct CardBackSettings {
-    int Type = 0;  // 0 colour, 1 pattern, 2 image file
-    int64_t Color = 128;
-    int Pattern = 0;
-    std::string Filename;
-};
 
 struct StartupSettings {
     int64_t BackgroundColor = 32768;
@@ -40,7 +32,6 @@ struct StartupSettings {
     int32_t Aggression = 50;
     bool CardMovement = true;
     int CardSpeed = 10;
-    std::array<CardBackSettings, 2> CardBacks;
     bool ShowHighscores = true;
     bool ShowTurns = true;
     Highscores highscores;
@@ -52,6 +43,5 @@ StartupSettings ReadStartupSettings(SettingsStore& store, const std::string& pro
 
 // "Beginner" 0 and "Advanced" 1, matched exactly; any other text is Expert (2).
 uint8_t ComputerLevelFromText(const std::string& text);
-CardBackSettings ReadCardBack(SettingsStore& store, int n);
 
 }  // namespace tavolex

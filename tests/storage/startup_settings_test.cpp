@@ -30,8 +30,6 @@ TEST(StartupSettings, AFreshStoreGivesEveryDefault) {
     EXPECT_EQ(s.ComputerLevel, 0);
     EXPECT_EQ(s.Aggression, 50);
     EXPECT_EQ(s.CardSpeed, 10);
-    EXPECT_EQ(s.CardBacks[0].Color, 128);
-    EXPECT_EQ(s.CardBacks[1].Color, 16512);
     EXPECT_EQ(s.Rules, RuleOptions{});
     EXPECT_EQ(s.players.CurrentPlayer, -1);
     EXPECT_EQ(s.highscores[2][1], HighscoreTable{});
@@ -46,7 +44,6 @@ TEST(StartupSettings, OddValuesReadAsTheirDefaultOrAsExpert) {
     store.WriteValue("Settings\\Mouse Options", std::string("single right click"));
     store.WriteValue("Settings\\Number of Cards", int64_t{0});
     store.WriteValue("Settings\\Number of Canastas", int64_t{2});
-    store.WriteValue("Cardback\\Type1", int64_t{7});
     store.WriteValue("Settings\\Background Color", int64_t{-1});
     store.WriteValue("Settings\\Sound", std::string("0"));
     const StartupSettings s = ReadStartupSettings(store, "");
@@ -57,7 +54,6 @@ TEST(StartupSettings, OddValuesReadAsTheirDefaultOrAsExpert) {
     EXPECT_EQ(s.DiscardOption, 1);
     EXPECT_EQ(s.Rules.NumberOfCards, 1);
     EXPECT_EQ(s.Rules.NumberOfCanastas, 2);
-    EXPECT_EQ(s.CardBacks[1].Type, 0);
     EXPECT_EQ(s.BackgroundColor, 32768);
     EXPECT_FALSE(s.Sound);
     EXPECT_EQ(ComputerLevelFromText("Advanced"), 1);
