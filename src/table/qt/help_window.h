@@ -2,12 +2,22 @@
 // describe.
 #pragma once
 
+#include <QEvent>
 #include <QWidget>
 
 class QTextBrowser;
 class QUrl;
 
 namespace tavolex {
+
+// Command 9999 of the help pages as the table window receives it: posted, so that the dialog it
+// opens runs outside the link's click.
+class HelpCommandEvent : public QEvent {
+  public:
+    static constexpr Type kType = static_cast<Type>(9999);
+    explicit HelpCommandEvent(int parameter) : QEvent(kType), parameter(parameter) {}
+    const int parameter;
+};
 
 class HelpWindow : public QWidget {
     Q_OBJECT

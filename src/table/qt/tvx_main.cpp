@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusTipEvent>
+#include <QToolTip>
 
 #include "options/qt/media_folders.h"
 #include "table/card_move.h"
 #include "table/gestures.h"
 #include "table/keyboard.h"
+#include "table/qt/help_window.h"
 #include "table/qt/table_canvas.h"
 #include "table/qt/table_painter.h"
 #include "table/qt/whose_turn_notice.h"
@@ -26,6 +28,8 @@ constexpr int kLedMilliseconds = 600;
 constexpr int kHighlightMilliseconds = 400;
 // Steps of a card's move are paced so that the move is seen on a fast machine too.
 constexpr int kMoveStepMilliseconds = 6;
+// Tooltips of the table stand clear of the cards and panels they explain.
+constexpr int kHintRaise = 40;
 
 // Swallows the user's mouse and keys while a pause lets the window paint: the opponent's turn
 // goes on, and nothing the user did meanwhile is replayed once it ends.
@@ -224,7 +228,22 @@ bool TfmTvxMain::event(QEvent* event) {
         if (!tip.isEmpty()) DisplayHint(tip);
         return true;
     }
+    if (event->type() == HelpCommandEvent::kType) {
+        HelpCommand(static_cast<HelpCommandEvent*>(event)->parameter);
+        return true;
+    }
     return QMainWindow::event(event);
+}
+
+// PositionHintWindow: the table's tooltips appear above their usual place.
+bool TfmTvxMain::eventFilter(QObject* watched, QEvent* event) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (event->type() != QEvent::ToolTip || widget == nullptr || widget->toolTip().isEmpty()) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const QPoint at = static_cast<QHelpEvent*>(event)->globalPos() - QPoint(0, kHintRaise);
+    QToolTip::showText(at, widget->toolTip(), widget);
+    return true;
 }
 
 void TfmTvxMain::DisplayHint(const QString& hint) {

@@ -11,6 +11,7 @@
 
 #include "computer/computer_turn.h"
 #include "game/table.h"
+#include "options/customize_settings.h"
 #include "options/qt/midi_player.h"
 #include "options/qt/qt_sounds.h"
 #include "storage/stored_statistics.h"
@@ -48,6 +49,7 @@ class TfmTvxMain : public QMainWindow, public TableView {
 
     Table& table() { return table_; }
     TableCanvas* canvas() const { return canvas_; }
+    const CardImages& cards() const { return cards_; }
     QString StatusText() const;
     bool StatusShowsError() const { return statusError_; }
     QString PanelText(const char* panelName) const;
@@ -69,12 +71,21 @@ class TfmTvxMain : public QMainWindow, public TableView {
     void PostDispatch() override {}
     void CloseProgram() override;
 
+    // The Options menu's dialogs, as their commands open them.
+    void Rules1Click();
+    void Customize1Click();
+    void Deck1Click();
+    // Command 9999 of the help pages: 0 and 1 open Customize on "Players" and "General", 2..4
+    // the Rules dialog on "Red Threes", "Canastas" and "Discard Pile"; others do nothing.
+    void HelpCommand(int parameter);
+
   signals:
     // The delayed start-up has run: the splash window goes.
     void StartedUp();
 
   protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -86,6 +97,14 @@ class TfmTvxMain : public QMainWindow, public TableView {
     void FormCreate();
     void ReadWindowSettings();
     void PlaceWindow();
+    // Sizes the window for a layout: maximised with its maximise box when the layout fills the
+    // screen's width, else fixed at the layout's size.
+    void SizeWindow(int resolution, bool maximised);
+    // After a game saved at another layout and after Customize: window, cards and images follow
+    // table_.Resolution; the status bar follows its option.
+    void ApplyScreenLayout();
+    CustomizeSettings CurrentCustomizeSettings() const;
+    void ApplyCustomize(const CustomizeSettings& values, const Players& players);
     void BuildMenus();
     void BuildStatusBar();
     void BuildCardImages();
@@ -116,6 +135,8 @@ class TfmTvxMain : public QMainWindow, public TableView {
     CardImages cards_;
     QColor background_;
     CardBacks cardBacks_;
+    int largestLayout_ = 3;
+    bool showStatusbar_ = true;
     bool autosave_ = true;
     bool selectPlayerOnStartup_ = true;
     bool showHighscores_ = true;
@@ -141,6 +162,7 @@ class TfmTvxMain : public QMainWindow, public TableView {
     QAction* miUndoMeld_ = nullptr;
     QAction* miUndoAll_ = nullptr;
     QAction* miRules_ = nullptr;
+    QAction* miChatOnTop_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
     QTimer tmLED_;
     QTimer tmSplash_;

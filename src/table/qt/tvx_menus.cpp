@@ -1,10 +1,12 @@
 // The table window's menus and status bar.
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 
 #include "game/rule_options.h"
+#include "options/qt/sound_dialog.h"
 #include "storage/match_history.h"
 #include "storage/qt/hall_of_fame_dialog.h"
 #include "storage/qt/match_history_dialog.h"
@@ -72,8 +74,26 @@ void TfmTvxMain::BuildMenus() {
 
     QMenu* options = menuBar()->addMenu("&Options");
     miRules_ = AddItem(options, "&Rules...", kRulesHintUnlocked);
-    connect(miRules_, &QAction::triggered, this,
-            [this] { RunEngine([this] { RunRulesDialog(table_, this); }); });
+    connect(miRules_, &QAction::triggered, this, &TfmTvxMain::Rules1Click);
+    connect(AddItem(options, "&Customize...",
+                    "|Change the window size, the players, the level and the general options"),
+            &QAction::triggered, this, &TfmTvxMain::Customize1Click);
+    connect(AddItem(options, "&Sound...", "|Choose the sounds and the music"), &QAction::triggered,
+            this, [this] { Sound1Click(this, settings_, sounds_, music_); });
+    connect(AddItem(options, "&Decks...", "|Choose the backs of the two decks"),
+            &QAction::triggered, this, &TfmTvxMain::Deck1Click);
+
+    // Network play comes with the lobby; until then its commands stay disabled.
+    QMenu* network = menuBar()->addMenu("&Network");
+    const QList<QAction*> networkItems{
+        AddItem(network, "Lobby...", "|Meet other players on the Internet", Qt::Key_F5),
+        AddItem(network, "&Disconnect", "|End the network game"),
+        miChatOnTop_ = AddItem(network, "&Chat window always on top",
+                               "|Keep the chat window above all other windows"),
+        AddItem(network, "&Rule Differences...", "|Compare the rules with your opponent's"),
+        AddItem(network, "Proxy Settings...", "|Set the proxy for the Internet connection")};
+    miChatOnTop_->setCheckable(true);
+    for (QAction* item : networkItems) item->setEnabled(false);
 
     QMenu* help = menuBar()->addMenu("&Help");
     connect(AddItem(help, "&Help Topics", "|Read how to play Tavolex", Qt::Key_F1),
@@ -81,9 +101,17 @@ void TfmTvxMain::BuildMenus() {
                 // The three help sounds take turns.
                 sounds_.PlayEvent(kSoundHelp1 + helpSoundCounter_);
                 helpSoundCounter_ = (helpSoundCounter_ + 1) % 3;
-                if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
+                if (helpWindow_ == nullptr) {
+                    helpWindow_ = new HelpWindow(this);
+                    connect(helpWindow_, &HelpWindow::HelpCommand, this, [this](int parameter) {
+                        QCoreApplication::postEvent(this, new HelpCommandEvent(parameter));
+                    });
+                }
                 helpWindow_->ShowContents();
             });
+    // The web services come with the lobby.
+    AddItem(help, "&Tavolex Home Page", "|Visit the Tavolex home page")->setEnabled(false);
+    AddItem(help, "Check &Upgrade...", "|Look for a newer version of Tavolex")->setEnabled(false);
     connect(AddItem(help, "&About...", "|Show the version of Tavolex"), &QAction::triggered, this,
             [this] { TfmAbout::Run(this, [this] { sounds_.PlayAbout(); }); });
 }

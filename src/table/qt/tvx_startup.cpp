@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
+#include <algorithm>
 
 #include "game/status_texts.h"
 #include "options/qt/media_folders.h"
@@ -22,6 +23,7 @@
 #include "table/qt/table_canvas.h"
 #include "table/qt/table_painter.h"
 #include "table/qt/tvx_main.h"
+#include "table/screen_layout.h"
 #include "table/turn.h"
 #include "table/window_placement.h"
 
@@ -69,6 +71,9 @@ void TfmTvxMain::FormCreate() {
     });
     BuildMenus();
     BuildStatusBar();
+    for (QWidget* widget : statusBar()->findChildren<QWidget*>()) widget->installEventFilter(this);
+    canvas_->installEventFilter(this);
+    bnEndHand_->installEventFilter(this);
 
     table_.state.HandOverlap = 10;
     table_.state.OpponentFaceUp = 0;
@@ -98,7 +103,9 @@ void TfmTvxMain::ReadWindowSettings() {
     selectPlayerOnStartup_ = stored.SelectPlayerOnStartup;
     showHighscores_ = stored.ShowHighscores;
     statistics_.Load();
-    statusBar()->setVisible(stored.ShowStatusbar);
+    showStatusbar_ = stored.ShowStatusbar;
+    statusBar()->setVisible(showStatusbar_);
+    miChatOnTop_->setChecked(stored.ChatOnTop);
     table_.ComputerLevel = stored.ComputerLevel;
     table_.SavedComputerLevel = stored.ComputerLevel;
     table_.Aggression = stored.Aggression;
@@ -114,25 +121,51 @@ void TfmTvxMain::ReadWindowSettings() {
 
 void TfmTvxMain::PlaceWindow() {
     const QSize screen = ScreenSize();
-    const StoredPlacement stored = ReadResolution(settings_, LargestLayout(screen.width()));
+    largestLayout_ = LargestLayout(screen.width());
+    const StoredPlacement stored = ReadResolution(settings_, largestLayout_);
     const WindowPlacement placement =
         tavolex::PlaceWindow(stored.left, stored.top, LayoutFromName(stored.layoutName),
                              screen.width(), screen.height());
     table_.Resolution = placement.resolution;
     table_.LastAppliedResolution = placement.resolution;
     table_.layout = ComputeTableLayout(placement.resolution);
-    const ScreenLayout& layout = ScreenLayoutAt(placement.resolution);
-    const QSize size(DefaultClientWidth(placement.resolution),
-                     layout.windowHeight - kCaptionHeight);
     move(placement.left, placement.top);
-    if (placement.maximised) {
+    SizeWindow(placement.resolution, placement.maximised);
+}
+
+void TfmTvxMain::SizeWindow(int resolution, bool maximised) {
+    const QSize size(DefaultClientWidth(resolution),
+                     ScreenLayoutAt(resolution).windowHeight - kCaptionHeight);
+    if (maximised) {
         setMinimumSize(size);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowState(Qt::WindowMaximized);
     } else {
+        setWindowState(Qt::WindowNoState);
         setFixedSize(size);
     }
     bnEndHand_->move(size.width() - bnEndHand_->sizeHint().width() - kEndHandMargin,
-                     table_.layout.MiddleY + kEndHandMargin);
+                     ComputeTableLayout(resolution).MiddleY + kEndHandMargin);
+}
+
+void TfmTvxMain::ApplyScreenLayout() {
+    SetHourglass(true);
+    const int resolution = table_.Resolution;
+    if (resolution != table_.LastAppliedResolution) {
+        const QSize screen = ScreenSize();
+        const bool maximised = screen.width() == ScreenLayoutAt(resolution).windowWidth;
+        SizeWindow(resolution, maximised);
+        if (!maximised) {
+            // Keep the window on the screen.
+            move(std::min(x(), std::max(0, screen.width() - frameGeometry().width())),
+                 std::min(y(), std::max(0, screen.height() - frameGeometry().height())));
+        }
+        // The images first: the engine repaints the table once the cards are in place.
+        BuildCardImages();
+        tavolex::ApplyScreenLayout(table_, resolution, DefaultClientWidth(resolution));
+    }
+    statusBar()->setVisible(showStatusbar_);
+    SetHourglass(false);
 }
 
 void TfmTvxMain::tmSplashTimer() {

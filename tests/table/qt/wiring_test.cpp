@@ -1,0 +1,105 @@
+// The Options commands reach the running window: Customize, the card backs and the help pages'
+// commands.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <functional>
+
+#include "options/qt/customize_dialog.h"
+#include "options/qt/stored_color.h"
+#include "table/qt/help_window.h"
+#include "window_fixture.h"
+
+namespace tavolex::test {
+namespace {
+
+// Works the next modal dialog once it is open; the caller then opens it (exec blocks).
+void WhenModalOpens(std::function<void(QWidget*)> work) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, work] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) return;
+        poll->deleteLater();
+        poll->stop();
+        work(dialog);
+    });
+    poll->start(5);
+}
+
+QAbstractButton* Radio(QWidget* dialog, const QString& caption) {
+    for (auto* radio : dialog->findChildren<QRadioButton*>()) {
+        if (radio->text() == caption) return radio;
+    }
+    ADD_FAILURE() << caption.toStdString();
+    return nullptr;
+}
+
+using WiringTest = WindowTest;
+
+TEST_F(WiringTest, CustomizeOkResizesRecoloursAndChangesTheLevel) {
+    const QColor chosen(10, 120, 200);
+    WhenModalOpens([chosen](QWidget* widget) {
+        auto* dialog = qobject_cast<TfmCustomize*>(widget);
+        ASSERT_NE(dialog, nullptr);
+        dialog->SetColorPicker([chosen](int64_t, QWidget*) {
+            return std::optional<int64_t>(StoredFromColor(chosen));
+        });
+        dialog->findChild<QAbstractButton*>("bnColor")->click();
+        Radio(dialog, "&800 x 600")->click();
+        Radio(dialog, "&Advanced")->click();
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    window->Customize1Click();
+
+    EXPECT_EQ(table().Resolution, 1);
+    EXPECT_EQ(layout(), ComputeTableLayout(1));
+    EXPECT_EQ(window->cards().CardSize(), QSize(53, 81));
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    if (screen.width() == 800) {
+        EXPECT_TRUE(window->isMaximized());
+    } else {
+        EXPECT_EQ(window->width(), DefaultClientWidth(1));
+    }
+    EXPECT_EQ(table().ComputerLevel, kAdvanced);
+    // Just under the divider at the right: table, no card.
+    EXPECT_EQ(Painted().pixelColor(DefaultClientWidth(1) - 4, layout().MiddleY + 4), chosen);
+    // The stock moved to its row of the new layout.
+    EXPECT_EQ(state().Stock.cards[0].y, layout().StockTop);
+}
+
+TEST_F(WiringTest, ApplyingDeckTwoChangesOnlyItsBack) {
+    const QImage backZero = window->cards().Back(0).toImage();
+    const QImage backOne = window->cards().Back(1).toImage();
+    WhenModalOpens([](QWidget* dialog) {
+        Radio(dialog, "Deck Two")->click();
+        Radio(dialog, "S&tandard Pattern")->click();
+        dialog->findChild<QAbstractButton*>("bnApply")->click();
+        dialog->close();
+    });
+    window->Deck1Click();
+    EXPECT_EQ(window->cards().Back(0).toImage(), backZero);
+    EXPECT_NE(window->cards().Back(1).toImage(), backOne);
+}
+
+TEST_F(WiringTest, HelpCommandsOpenTheirDialogOnTheirPage) {
+    const auto openedPage = [this](int parameter) {
+        QString page;
+        WhenModalOpens([&page](QWidget* dialog) {
+            page = dialog->findChild<QTabWidget*>()->tabText(
+                dialog->findChild<QTabWidget*>()->currentIndex());
+            dialog->close();
+        });
+        QCoreApplication::postEvent(window.get(), new HelpCommandEvent(parameter));
+        QCoreApplication::sendPostedEvents(window.get(), HelpCommandEvent::kType);
+        return page;
+    };
+    EXPECT_EQ(openedPage(3), "Canastas");
+    EXPECT_EQ(openedPage(1), "General");
+}
+
+}  // namespace
+}  // namespace tavolex::test
