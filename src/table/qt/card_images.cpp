@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QPainter>
-#include <QPen>
 #include <QPalette>
+#include <QPen>
 #include <QSvgRenderer>
 
 #include "game/table_layout.h"
