@@ -14,6 +14,12 @@ QtGameServer::QtGameServer(QObject* parent) : QObject(parent) {
     connect(&socket_, &QTcpSocket::disconnected, this, [this] { ConnectionClosed(); });
 }
 
+QtGameServer::~QtGameServer() {
+    // The socket outlives this object's own members while it closes: its signals must not
+    // reach them.
+    socket_.disconnect(this);
+}
+
 int QtGameServer::GS_Connect(const std::string& host, int port, QObject* window) {
     window_ = window;
     return GameServerClient::GS_Connect(host, port, static_cast<GameServerWindow*>(this));

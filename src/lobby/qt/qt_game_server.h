@@ -27,6 +27,7 @@ class QtGameServer : public QObject, public GameServerClient, private GameServer
     // A server that has not answered a connect within this time counts as unreachable.
     static constexpr int kConnectMilliseconds = 5000;
     explicit QtGameServer(QObject* parent = nullptr);
+    ~QtGameServer() override;
 
     using GameServerClient::GS_Connect;
     // The program's form of the call: events go to window as posted Qt events. The window keeps
