@@ -6,14 +6,12 @@
 
 #include <functional>
 
+#include "lobby/recorded_event.h"
+
 namespace tavolex {
 namespace {
 
-struct Event {
-    int code;
-    std::string text;
-    bool operator==(const Event&) const = default;
-};
+using Event = RecordedEvent;
 
 class RecordingWindow : public GameServerWindow {
   public:

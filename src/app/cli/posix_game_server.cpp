@@ -4,6 +4,7 @@
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -32,6 +33,9 @@ int ConnectWithin(const addrinfo& address, int milliseconds) {
         return -1;
     }
     fcntl(fd, F_SETFL, flags);
+    // A server that stops reading cannot hold the tool forever.
+    const timeval sendLimit{10, 0};
+    setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &sendLimit, sizeof sendLimit);
     return fd;
 }
 

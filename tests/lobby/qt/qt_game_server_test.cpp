@@ -6,16 +6,13 @@
 
 #include <QTcpServer>
 
+#include "lobby/recorded_event.h"
 #include "running_server.h"
 
 namespace tavolex {
 namespace {
 
-struct Event {
-    int code;
-    std::string text;
-    bool operator==(const Event&) const = default;
-};
+using Event = RecordedEvent;
 
 // Stands in for the table window.
 class EventWindow : public QObject {
