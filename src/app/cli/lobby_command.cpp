@@ -215,8 +215,9 @@ int RunLobby(const std::vector<std::string>& arguments, std::ostream& out, std::
         server.GS_Login(options.nickname, kLobbyPassword, kGameId);
     }
     server.Pump(kWaitMilliseconds, [&] { return printer.LoginEnd() != 0; });
+    if (printer.LoginEnd() == 0) return Fail(err, "no answer to the login from " + address);
     if (printer.LoginEnd() != kEventLoggedIn) {
-        return Fail(err, "not logged in to " + address);
+        return Fail(err, "the login ended with event " + std::to_string(printer.LoginEnd()));
     }
     for (const LobbyRequest& request : options.requests) {
         if (const int status = Perform(server, printer, request, err); status != kExitOk) {
