@@ -9,7 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <regex>
 #include <stdexcept>
 
 namespace tavolex::server::testing {
@@ -66,11 +65,15 @@ ServerProcess::ServerProcess(const std::string& folder, std::vector<std::string>
     std::string line;
     char c;
     while (line.find('\n') == std::string::npos && read(output_, &c, 1) == 1) line += c;
-    std::smatch match;
-    if (!std::regex_search(line, match, std::regex(R"(:(\d+), web on port (\d+))")))
+    const std::string webMarker = ", web on port ";
+    const auto web = line.find(webMarker);
+    const auto colon = line.rfind(':', web);
+    if (line.find("lobby on ") == std::string::npos || web == std::string::npos ||
+        colon == std::string::npos) {
         throw std::runtime_error("server did not start: " + line);
-    lobbyPort_ = std::stoi(match[1]);
-    webPort_ = std::stoi(match[2]);
+    }
+    lobbyPort_ = std::stoi(line.substr(colon + 1));
+    webPort_ = std::stoi(line.substr(web + webMarker.size()));
 }
 
 ServerProcess::~ServerProcess() {
