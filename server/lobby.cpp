@@ -301,13 +301,12 @@ void Lobby::PrivateCommand(Participant& participant, Session& session, const Fra
     if (!session.commands.Take(clock_.Now()))
         return Send(participant, kEventError, "Too many game commands.");
     // Only users logged in to the same game reach each other.
-    const auto target = sessions_.find(presence_.FindUser(addressee));
-    if (target == sessions_.end() || target->second.gameId != session.gameId)
+    if (presence_.GameOf(addressee) != session.gameId)
         return Send(participant, kEventUserOffline, addressee);
     const auto frame =
         EncodeEvent(kEventPrivateGameCommand, Joined(session.nickname, request.fields[1]));
     if (!frame) return Send(participant, kEventError, "Game command too long.");
-    target->first->Deliver(*frame);
+    presence_.DeliverToUser(addressee, *frame);
 }
 
 void Lobby::Disconnect(Participant& participant, Session&, const Frame&) {
