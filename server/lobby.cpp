@@ -1,5 +1,6 @@
 #include "lobby.h"
 
+#include <stdexcept>
 #include <utility>
 
 #include "names.h"
@@ -52,16 +53,7 @@ const Lobby::Route* Lobby::FindRoute(std::uint16_t code) {
 }
 
 void Lobby::Connected(Participant& participant) {
-    const TimePoint now = clock_.Now();
-    sessions_.try_emplace(&participant, Session{{},
-                                                {},
-                                                {},
-                                                {},
-                                                {},
-                                                now,
-                                                now,
-                                                TokenBucket(settings_.chat, now),
-                                                TokenBucket(settings_.privateCommands, now)});
+    sessions_.try_emplace(&participant, clock_.Now(), settings_);
 }
 
 void Lobby::Received(Participant& participant, const Frame& request) {
@@ -74,7 +66,12 @@ void Lobby::Received(Participant& participant, const Frame& request) {
     if (route->needsLogin && !session.LoggedIn())
         return Refuse(participant, "Please log in first.");
     if (request.fields.size() != route->fields) return Refuse(participant, "Malformed request.");
-    (this->*route->handler)(participant, session, request);
+    try {
+        (this->*route->handler)(participant, session, request);
+    } catch (const std::runtime_error& error) {
+        // The database failed (a full disk, say): this request fails, the server goes on.
+        Send(participant, kEventError, std::string("Server error: ") + error.what());
+    }
 }
 
 void Lobby::Disconnected(Participant& participant) {
