@@ -70,6 +70,7 @@ ServerProcess::ServerProcess(const std::string& folder, std::vector<std::string>
     const auto colon = line.rfind(':', web);
     if (line.find("lobby on ") == std::string::npos || web == std::string::npos ||
         colon == std::string::npos) {
+        Stop(SIGKILL);
         throw std::runtime_error("server did not start: " + line);
     }
     lobbyPort_ = std::stoi(line.substr(colon + 1));
