@@ -1,5 +1,6 @@
 #include "lobby.h"
 
+#include <stdexcept>
 #include <utility>
 
 #include "names.h"
@@ -52,16 +53,7 @@ const Lobby::Route* Lobby::FindRoute(std::uint16_t code) {
 }
 
 void Lobby::Connected(Participant& participant) {
-    const TimePoint now = clock_.Now();
-    sessions_.try_emplace(&participant, Session{{},
-                                                {},
-                                                {},
-                                                {},
-                                                {},
-                                                now,
-                                                now,
-                                                TokenBucket(settings_.chat, now),
-                                                TokenBucket(settings_.privateCommands, now)});
+    sessions_.try_emplace(&participant, clock_.Now(), settings_);
 }
 
 void Lobby::Received(Participant& participant, const Frame& request) {
@@ -74,7 +66,12 @@ void Lobby::Received(Participant& participant, const Frame& request) {
     if (route->needsLogin && !session.LoggedIn())
         return Refuse(participant, "Please log in first.");
     if (request.fields.size() != route->fields) return Refuse(participant, "Malformed request.");
-    (this->*route->handler)(participant, session, request);
+    try {
+        (this->*route->handler)(participant, session, request);
+    } catch (const std::runtime_error& error) {
+        // The database failed (a full disk, say): this request fails, the server goes on.
+        Send(participant, kEventError, std::string("Server error: ") + error.what());
+    }
 }
 
 void Lobby::Disconnected(Participant& participant) {
@@ -301,13 +298,12 @@ void Lobby::PrivateCommand(Participant& participant, Session& session, const Fra
     if (!session.commands.Take(clock_.Now()))
         return Send(participant, kEventError, "Too many game commands.");
     // Only users logged in to the same game reach each other.
-    const auto target = sessions_.find(presence_.FindUser(addressee));
-    if (target == sessions_.end() || target->second.gameId != session.gameId)
+    if (presence_.GameOf(addressee) != session.gameId)
         return Send(participant, kEventUserOffline, addressee);
     const auto frame =
         EncodeEvent(kEventPrivateGameCommand, Joined(session.nickname, request.fields[1]));
     if (!frame) return Send(participant, kEventError, "Game command too long.");
-    target->first->Deliver(*frame);
+    presence_.DeliverToUser(addressee, *frame);
 }
 
 void Lobby::Disconnect(Participant& participant, Session&, const Frame&) {

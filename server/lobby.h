@@ -52,6 +52,12 @@ class Lobby {
 
   private:
     struct Session {
+        Session(TimePoint now, const LobbySettings& settings)
+            : lastHeard(now),
+              lastPing(now),
+              chat(settings.chat, now),
+              commands(settings.privateCommands, now) {}
+
         std::string nickname;  // empty until logged in
         std::string gameId;
         std::string room;

@@ -27,6 +27,11 @@ void LocalPresence::SetOffline(std::string_view nickname) {
     users_.erase(found);
 }
 
+std::string LocalPresence::GameOf(std::string_view nickname) {
+    const auto found = users_.find(NicknameKey(nickname));
+    return found == users_.end() ? std::string() : found->second.gameId;
+}
+
 const Room* LocalPresence::FindRoom(std::string_view name) {
     const auto found = rooms_.find(name);
     return found == rooms_.end() ? nullptr : &found->second.room;

@@ -15,6 +15,7 @@ class LocalPresence : public Presence {
     void SetOnline(std::string_view nickname, std::string_view gameId,
                    Participant& participant) override;
     void SetOffline(std::string_view nickname) override;
+    std::string GameOf(std::string_view nickname) override;
 
     const Room* FindRoom(std::string_view name) override;
     void CreateRoom(Room room) override;

@@ -27,6 +27,8 @@ class Presence {
     virtual void SetOnline(std::string_view nickname, std::string_view gameId,
                            Participant& participant) = 0;
     virtual void SetOffline(std::string_view nickname) = 0;
+    // The game the user is logged in to; empty when offline.
+    virtual std::string GameOf(std::string_view nickname) = 0;
 
     // Rooms, by exact name. Members are nicknames in the order they entered.
     virtual const Room* FindRoom(std::string_view name) = 0;

@@ -3,6 +3,7 @@
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 #include <memory>
+#include <stdexcept>
 
 namespace tavolex::server {
 
@@ -40,7 +41,12 @@ class WebConnection : public std::enable_shared_from_this<WebConnection> {
         if (request.method() != http::verb::get && request.method() != http::verb::head)
             return Answer(405, "Only GET\r\n");
         const auto target = request.target();
-        const WebResponse response = routes_.Respond({target.data(), target.size()});
+        WebResponse response;
+        try {
+            response = routes_.Respond({target.data(), target.size()});
+        } catch (const std::runtime_error& error) {
+            return Answer(500, std::string("Server error: ") + error.what() + "\r\n");
+        }
         if (response.file.empty())
             return Answer(response.status, response.body, response.contentType);
         auto fileResponse = std::make_shared<http::response<http::file_body>>(http::status::ok, 11);

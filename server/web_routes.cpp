@@ -115,7 +115,7 @@ to 5000 points. Thirteen rule options cover the local variants.</p>
 <code>)" + server +
            R"(</code>.</p>
 <h2>Latest matches</h2>
-<table><tr><th>Reported</th><th>Player</th><th>Score</th><th>Player</th><th>Score</th><th>Type</th></tr>
+<table><tr><th>Reported (UTC)</th><th>Player</th><th>Score</th><th>Player</th><th>Score</th><th>Type</th></tr>
 )" + rows + R"(</table>
 </main></body></html>
 )";
