@@ -86,6 +86,22 @@ TEST(QtGameServer, TwoPlayersMeetChatAndExchangeGameCommands) {
     EXPECT_EQ(anna.WaitFor(2072).substr(0, 3), "ben");
     EXPECT_EQ(benServer.GS_PublicMessage("anyone?"), -1);
 }
+
+TEST(QtGameServer, AnsweredPingsKeepAnIdleConnection) {
+    // The server drops a session silent for two seconds and pings every second.
+    RunningServer lobby(TAVOLEX_SERVER, {"--ping-seconds", "1", "--drop-silent-seconds", "2"});
+    ASSERT_NE(lobby.Port(), 0) << lobby.Output().toStdString();
+    QtGameServer server;
+    EventWindow window;
+    ASSERT_EQ(server.GS_Connect("127.0.0.1", lobby.Port(), &window), 0);
+    server.GS_Register("anna", kLobbyPassword, "a", "a", "a@b.invalid", 0, "a", "a", "a", "a", "a",
+                       kGameId);
+    EXPECT_EQ(window.WaitFor(2070), "LOBBY-Tavolex501\r");
+    QTest::qWait(4000);
+    server.GS_PublicMessage("still here");
+    EXPECT_EQ(window.WaitFor(2040), "anna still here\r");
+    EXPECT_TRUE(server.Connected());
+}
 #endif
 
 }  // namespace

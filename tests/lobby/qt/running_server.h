@@ -11,10 +11,12 @@ namespace tavolex {
 
 class RunningServer {
   public:
-    explicit RunningServer(const QString& program) {
+    // moreArguments: further settings, e.g. {"--ping-seconds", "1"}.
+    explicit RunningServer(const QString& program, const QStringList& moreArguments = {}) {
         process_.setProcessChannelMode(QProcess::MergedChannels);
-        process_.start(program, {"--listen", "127.0.0.1", "--port", "0", "--http-port", "-1",
-                                 "--database", dir_.filePath("server.db")});
+        process_.start(program, QStringList{"--listen", "127.0.0.1", "--port", "0", "--http-port",
+                                            "-1", "--database", dir_.filePath("server.db")} +
+                                    moreArguments);
         const QRegularExpression started("lobby on 127\\.0\\.0\\.1:(\\d+)");
         static_cast<void>(QTest::qWaitFor(
             [&] {
