@@ -11,7 +11,10 @@ using asio::ip::tcp;
 
 LobbyListener::LobbyListener(asio::io_context& io, const tcp::endpoint& endpoint, Lobby& lobby,
                              int sessionsPerAddress)
-    : acceptor_(io, endpoint), tick_(io), lobby_(lobby), sessionsPerAddress_(sessionsPerAddress) {
+    : acceptor_(io, endpoint),
+      tick_(io),
+      lobby_(lobby),
+      addressLimit_(std::make_shared<AddressLimit>(sessionsPerAddress)) {
     acceptor_.listen(asio::socket_base::max_listen_connections);
     Accept();
     Tick();
@@ -26,29 +29,19 @@ void LobbyListener::Stop() {
 void LobbyListener::Accept() {
     acceptor_.async_accept([this](const boost::system::error_code& error, tcp::socket socket) {
         if (error == asio::error::operation_aborted) return;
-        if (!error) {
-            boost::system::error_code addressError;
-            const asio::ip::address address = socket.remote_endpoint(addressError).address();
-            const std::string key = address.to_string();
-            auto& counts = *sessionsByAddress_;
-            int& count = counts[key];
-            if (!addressError && (address.is_loopback() || sessionsPerAddress_ == 0 ||
-                                  count < sessionsPerAddress_)) {
-                ++count;
-                auto session = std::make_shared<TcpSession>(std::move(socket), lobby_,
-                                                            [shared = sessionsByAddress_, key] {
-                                                                if (--(*shared)[key] <= 0)
-                                                                    shared->erase(key);
-                                                            });
-                session->Start();
-            } else {
-                if (count == 0) counts.erase(key);
-                boost::system::error_code ignored;
-                asio::write(socket,
-                            asio::buffer(*EncodeEvent(kEventError,
-                                                      "Too many connections from your address.")),
-                            ignored);
-            }
+        boost::system::error_code addressError;
+        const auto address = socket.remote_endpoint(addressError).address();
+        if (!error && !addressError && addressLimit_->Admit(address)) {
+            auto session = std::make_shared<TcpSession>(
+                std::move(socket), lobby_,
+                [limit = addressLimit_, address] { limit->Release(address); });
+            session->Start();
+        } else if (!error) {
+            boost::system::error_code ignored;
+            asio::write(
+                socket,
+                asio::buffer(*EncodeEvent(kEventError, "Too many connections from your address.")),
+                ignored);
         }
         // Running out of descriptors fails one accept; the next ones go on.
         Accept();

@@ -3,9 +3,8 @@
 
 #include <boost/asio.hpp>
 #include <memory>
-#include <string>
-#include <unordered_map>
 
+#include "address_limit.h"
 #include "lobby.h"
 
 namespace tavolex::server {
@@ -25,10 +24,8 @@ class LobbyListener {
     boost::asio::ip::tcp::acceptor acceptor_;
     boost::asio::steady_timer tick_;
     Lobby& lobby_;
-    int sessionsPerAddress_;
     // Shared with the sessions, which may outlive the listener at shutdown.
-    std::shared_ptr<std::unordered_map<std::string, int>> sessionsByAddress_ =
-        std::make_shared<std::unordered_map<std::string, int>>();
+    std::shared_ptr<AddressLimit> addressLimit_;
 };
 
 }  // namespace tavolex::server
