@@ -1,0 +1,36 @@
+// One wave file played once, to its last sample, on the default audio output.
+#pragma once
+
+#include <QAudio>
+#include <QBuffer>
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+class QAudioSink;
+
+namespace tavolex {
+
+class WavePlayback : public QObject {
+    Q_OBJECT
+  public:
+    // Starts at once. A file that is no PCM wave, or no audio device, finishes at once
+    // without a sound.
+    explicit WavePlayback(const QString& path, QObject* parent = nullptr);
+    ~WavePlayback() override;
+
+    bool IsPlaying() const { return sink_ != nullptr; }
+
+  signals:
+    void finished();
+
+  private:
+    void OnStateChanged(QAudio::State state);
+    void Finish();
+
+    QByteArray samples_;
+    QBuffer buffer_;
+    QAudioSink* sink_ = nullptr;
+};
+
+}  // namespace tavolex
