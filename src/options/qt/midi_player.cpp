@@ -13,7 +13,7 @@ constexpr int kEndPollMilliseconds = 250;
 // A synthesizer that refuses this many tunes in a row is given up until the next start.
 constexpr int kMaxRefusedTunes = 3;
 // General MIDI fonts at FluidSynth's default gain (0.2) play 16 to 19 dB below the effects;
-// this sets the music about 4 dB below them.
+// this sets the music 4 to 6 dB below them.
 constexpr double kSynthGain = 1.0;
 
 // FluidSynth reports a missing audio device or a bad file on stderr; here those are silence.

@@ -28,7 +28,8 @@ WavePlayback::WavePlayback(const QString& path, QObject* parent) : QObject(paren
     sink_ = new QAudioSink(device, format, this);
     connect(sink_, &QAudioSink::stateChanged, this, &WavePlayback::OnStateChanged);
     sink_->start(&buffer_);
-    if (sink_->error() != QAudio::NoError) {
+    // A sink that fails to start may already have reported it (and been let go).
+    if (sink_ == nullptr || sink_->error() != QAudio::NoError) {
         Finish();
         return;
     }
