@@ -25,12 +25,12 @@ WavePlayback::WavePlayback(const QString& path, QObject* parent) : QObject(paren
     samples_ = decoder.readAll();
     buffer_.setBuffer(&samples_);
     buffer_.open(QIODevice::ReadOnly);
-    sink_ = new QAudioSink(device, format, this);
-    connect(sink_, &QAudioSink::stateChanged, this, &WavePlayback::OnStateChanged);
+    sink_ = std::make_unique<QAudioSink>(device, format);
+    connect(sink_.get(), &QAudioSink::stateChanged, this, &WavePlayback::OnStateChanged);
+    playing_ = true;
     sink_->start(&buffer_);
-    // A sink that fails to start may already have reported it (and been let go).
-    if (sink_ == nullptr || sink_->error() != QAudio::NoError) {
-        Finish();
+    if (sink_->error() != QAudio::NoError) {
+        playing_ = false;
         return;
     }
     // Stopping the sink drops whatever the audio server still holds (a buffer's worth, about
@@ -41,21 +41,17 @@ WavePlayback::WavePlayback(const QString& path, QObject* parent) : QObject(paren
 }
 
 WavePlayback::~WavePlayback() {
-    if (sink_ != nullptr) sink_->stop();
+    if (sink_ == nullptr) return;
+    // Stopped here, while whole, and without calling back into this half-destroyed object.
+    sink_->disconnect(this);
+    sink_->stop();
 }
 
 void WavePlayback::OnStateChanged(QAudio::State state) {
     // Idle: every sample, the trailing silence included, went to the audio server.
-    if (state == QAudio::IdleState || state == QAudio::StoppedState) Finish();
-}
-
-void WavePlayback::Finish() {
-    if (sink_ == nullptr) return;
-    QAudioSink* sink = sink_;
-    sink_ = nullptr;
-    sink->disconnect(this);
-    sink->stop();
-    sink->deleteLater();
+    if (!playing_ || (state != QAudio::IdleState && state != QAudio::StoppedState)) return;
+    playing_ = false;
+    sink_->stop();
     emit finished();
 }
 

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class QAudioSink;
 
@@ -19,18 +20,19 @@ class WavePlayback : public QObject {
     explicit WavePlayback(const QString& path, QObject* parent = nullptr);
     ~WavePlayback() override;
 
-    bool IsPlaying() const { return sink_ != nullptr; }
+    bool IsPlaying() const { return playing_; }
 
   signals:
     void finished();
 
   private:
     void OnStateChanged(QAudio::State state);
-    void Finish();
 
     QByteArray samples_;
     QBuffer buffer_;
-    QAudioSink* sink_ = nullptr;
+    // Declared after the buffer it reads from, so it is gone before the buffer.
+    std::unique_ptr<QAudioSink> sink_;
+    bool playing_ = false;
 };
 
 }  // namespace tavolex
