@@ -2,9 +2,9 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
+
+#include "options/qt/wave_playback.h"
 
 namespace tavolex {
 
@@ -24,26 +24,17 @@ void QtSounds::PlayFile(const std::string& fileName) {
     Close();
     const QString path = QString::fromStdString(FindProgramFile(fileName, folders_));
     if (!QFileInfo(path).isFile()) return;
-    // Created per sound: a file that is no wave file leaves this effect in its error state
-    // without touching the next one.
-    effect_ = new QSoundEffect(this);
-    effect_->setSource(QUrl::fromLocalFile(path));
-    effect_->play();
+    effect_ = new WavePlayback(path, this);
 }
 
 bool QtSounds::IsPlaying() const {
-    return effect_ != nullptr &&
-           (effect_->isPlaying() || effect_->status() == QSoundEffect::Loading);
+    return effect_ != nullptr && effect_->IsPlaying();
 }
 
 void QtSounds::FinishAndClose(int maxMilliseconds) {
     if (IsPlaying()) {
         QEventLoop wait;
-        auto checkDone = [this, &wait] {
-            if (!IsPlaying()) wait.quit();
-        };
-        connect(effect_, &QSoundEffect::playingChanged, &wait, checkDone);
-        connect(effect_, &QSoundEffect::statusChanged, &wait, checkDone);
+        connect(effect_, &WavePlayback::finished, &wait, &QEventLoop::quit);
         QTimer::singleShot(maxMilliseconds, &wait, &QEventLoop::quit);
         wait.exec();
     }
@@ -52,7 +43,6 @@ void QtSounds::FinishAndClose(int maxMilliseconds) {
 
 void QtSounds::Close() {
     if (effect_ == nullptr) return;
-    effect_->stop();
     delete effect_;
     effect_ = nullptr;
 }

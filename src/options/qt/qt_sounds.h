@@ -1,4 +1,4 @@
-// Sound effects through Qt Multimedia: one effect at a time, a new one closing the last.
+// Sound effects: one effect at a time, a new one closing the last.
 #pragma once
 
 #include <QObject>
@@ -9,9 +9,9 @@
 #include "game/sounds.h"
 #include "options/sound_events.h"
 
-class QSoundEffect;
-
 namespace tavolex {
+
+class WavePlayback;
 
 class QtSounds : public QObject, public Sounds {
     Q_OBJECT
@@ -41,7 +41,7 @@ class QtSounds : public QObject, public Sounds {
 
     Random& random_;
     std::vector<std::string> folders_;
-    QSoundEffect* effect_ = nullptr;
+    WavePlayback* effect_ = nullptr;
 };
 
 }  // namespace tavolex
