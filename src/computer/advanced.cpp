@@ -130,15 +130,8 @@ void AdvGoOutWithWilds(TurnContext& turn) {
         for (int i = FindBlackThree(table); i >= 0; i = FindBlackThree(table))
             MeldFromHand(table, i);
     }
-    // A meld short of a canasta takes as many wild cards as it has naturals beyond its wild
-    // cards; every wild card goes down.
-    CardCensus(table);
-    ColumnCounts room{};
-    for (int r = kRankThree + 1; r <= kRankAce; ++r) {
-        const int inMeld = table.state.OpponentMeldCount[r];
-        room[r] = inMeld < kCanasta ? 2 * table.computer.OpponentMeldRankCount[r] - inMeld : 0;
-    }
-    PlaceWildCards(table, room, pairs.spareWilds);
+    // Every wild card goes down.
+    PlaceWildCards(table, pairs.spareWilds);
 }
 
 bool AdvancedLevel::ShouldTakePile(TurnContext& turn) {

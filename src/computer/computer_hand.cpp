@@ -8,6 +8,8 @@
 namespace tavolex {
 
 namespace {
+constexpr int kCanastaSize = 7;
+
 void RepaintAfterMeld(Table& table, const CardRecord& card, int fromX, int fromY) {
     table.RepaintOpponentHandRow();
     table.ShowMove(card, fromX, fromY);
@@ -16,7 +18,9 @@ void RepaintAfterMeld(Table& table, const CardRecord& card, int fromX, int fromY
 }
 }  // namespace
 
-int32_t OpponentCanastaRowY(const Table& table) { return table.layout.OpponentMeldTop - kCardStep; }
+int32_t OpponentCanastaRowY(const Table& table) {
+    return table.layout.OpponentMeldTop - kCardStep;
+}
 
 void AddToComputerHand(Table& table, CardRecord card, bool animate) {
     GameState& state = table.state;
@@ -84,8 +88,10 @@ void ComputerAddWild(Table& table, int rank) {
     GameState& state = table.state;
     CardCensus(table);
     int wildRank = -1;
-    if (state.OpponentHandCount[kRankJoker] > 0) wildRank = kRankJoker;
-    else if (state.OpponentHandCount[kRankDeuce] > 0) wildRank = kRankDeuce;
+    if (state.OpponentHandCount[kRankJoker] > 0)
+        wildRank = kRankJoker;
+    else if (state.OpponentHandCount[kRankDeuce] > 0)
+        wildRank = kRankDeuce;
     if (wildRank < 0) {
         table.dialogs.Error("Meld error: Wildcard not found.");
         return;
@@ -136,6 +142,25 @@ void MeldRankFromHand(Table& table, int rank, bool fromLast, int max) {
     }
     CardCensus(table);
     if (table.state.OpponentMeldCount[rank] == 2 && rank > kRankThree) ComputerAddWild(table, rank);
+}
+
+void PlaceWildCards(Table& table, int count) {
+    CardCensus(table);
+    const GameState& state = table.state;
+    // The room of each meld is taken before any card goes down: its naturals less its wild cards.
+    ColumnCounts room{};
+    for (int r = kRankThree + 1; r <= kRankAce; ++r)
+        room[r] = 2 * table.computer.OpponentMeldRankCount[r] - state.OpponentMeldCount[r];
+    int placed = 0;
+    // The melds short of a canasta first, then the canastas, each from the lowest rank up.
+    for (const bool canastas : {false, true}) {
+        for (int r = kRankThree + 1; r <= kRankAce && placed < count; ++r) {
+            if ((state.OpponentMeldCount[r] >= kCanastaSize) != canastas) continue;
+            const int times = std::min(room[r], count - placed);
+            for (int i = 0; i < times; ++i) ComputerAddWild(table, r);
+            placed += std::max(times, 0);
+        }
+    }
 }
 
 int FindCardOfRank(const Table& table, int rank) {

@@ -24,6 +24,9 @@ CardRecord MeldFromHand(Table& table, int index);
 void ComputerAddWild(Table& table, int rank);
 // Lays every red three of the hand, scanning from its first or its last card.
 void LayRedThrees(Table& table, bool fromLast);
+// Lays up to count wild cards, none where they would outnumber a meld's naturals: first on the
+// melds short of a canasta, then on the canastas, each from the lowest rank upward.
+void PlaceWildCards(Table& table, int count);
 // Melds up to max cards of a rank (0: all), each time the first (or last) card of the rank
 // in the hand; then a natural meld of exactly two cards gets one wild card.
 void MeldRankFromHand(Table& table, int rank, bool fromLast, int max = 0);

@@ -54,7 +54,8 @@ TEST(Arguments, BadArgumentsGiveOneLineReasons) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{}, "missing command: deal, show, play, match, monkey, settings or help"},
         {{"shuffle"},
-         "unknown command \"shuffle\"; the commands are deal, show, play, match, monkey, settings and help"},
+         "unknown command \"shuffle\"; the commands are deal, show, play, match, monkey, settings "
+         "and help"},
         {{"show"}, "show needs a saved game (a .tvx file)"},
         {{"show", "a.tvx", "b.tvx"}, "show takes no argument \"b.tvx\""},
         {{"show", "--seed", "3", "a.tvx"}, "show has no option --seed"},
@@ -87,9 +88,14 @@ TEST(Arguments, BadInputExitsWithStatusTwoAndOneLine) {
     EXPECT_EQ(out.str(), "");
 }
 
-TEST(Arguments, SettingsAreRepeatedInTheCommandLinesOwnForm) {
-    EXPECT_EQ(SettingsArguments({{"Settings\\Three Block", "1"}}),
-              " --set \"Settings\\Three Block=1\"");
+TEST(Arguments, RulesAndSettingsAreRepeatedInTheCommandLinesOwnForm) {
+    const ParsedArguments parsed =
+        ParseArguments({"monkey", "--opponent", "expert", "--hands", "5", "--seed", "3", "--set",
+                        "Settings\\Three Block=1", "--standard-rules", "--progress"});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_TRUE(parsed.options->progress);
+    EXPECT_EQ(SettingsArguments(*parsed.options),
+              " --standard-rules --set \"Settings\\Three Block=1\"");
 }
 
 }  // namespace
