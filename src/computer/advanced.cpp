@@ -126,12 +126,9 @@ void AdvGoOutWithWilds(TurnContext& turn) {
     if (pairs.spareWilds < 0 || pairs.rest < 0 || pairs.rest > 1) return;
     for (int r = kRankAce; r > kRankThree; --r)
         if (pairs.at[r]) AdvMeldRank(table, r);
-    if (blackThrees > 2) {
-        for (int i = FindBlackThree(table); i >= 0; i = FindBlackThree(table))
-            MeldFromHand(table, i);
-    }
-    // Every wild card goes down.
+    // Every wild card goes down, then the black threes.
     PlaceWildCards(table, pairs.spareWilds);
+    LayBlackThreesGoingOut(table);
 }
 
 bool AdvancedLevel::ShouldTakePile(TurnContext& turn) {

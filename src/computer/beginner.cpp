@@ -14,13 +14,16 @@ constexpr int kCanasta = 7;
 
 // Whether the top card's rank and the initial meld made right after the take would reach the
 // minimum, and how many wild cards they would use. Wild cards count only where the initial
-// meld lays them: a player's first meld is refused below the minimum.
+// meld lays them: a player's first meld is refused below the minimum. A pile of one card brings
+// no card to discard, so one must stay in hand.
 bool OpeningInView(TurnContext& turn, int topRank, int& wildNeeded) {
+    const GameState& state = turn.state();
     wildNeeded = 0;
-    if (turn.state().OpponentMeldPoints > 0) return true;
+    if (state.OpponentMeldPoints > 0) return true;
     const OpeningCount count = CountOpening(turn, topRank);
     wildNeeded = count.wildNeeded;
-    return count.points >= turn.MeldMinimum;
+    const bool cardLeft = state.DiscardPile.count > 1 || count.cards < state.OpponentHand.count;
+    return count.points >= turn.MeldMinimum && cardLeft;
 }
 
 // The smallest group in hand of a rank the player has melded least (two cards, then up to

@@ -104,7 +104,9 @@ void MakeInitialMeldWith(TurnContext& turn, int wildNeeded, bool fromLast) {
         if (found < 0) return;
         const int rank = hand.cards[found].rank;
         if (IsNaturalRank(rank)) {
+            const int handBefore = hand.count;
             MeldRankFromHand(table, rank, fromLast);
+            if (hand.count == handBefore) return;  // the last card stays for the discard
             index = 0;
         } else {
             index = found + 1;

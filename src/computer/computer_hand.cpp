@@ -16,6 +16,21 @@ void RepaintAfterMeld(Table& table, const CardRecord& card, int fromX, int fromY
     table.RepaintOpponentMeldColumn(table.layout.ColumnOf(card.x));
     table.view.PauseWithHourglass(table.MeldDelay);
 }
+// Without the canastas to go out the last card stays in hand for the discard, as the player's
+// does, unless it makes the canasta still lacking or a taken pile has more cards to come into
+// the hand; a meld of fewer than three still takes it.
+bool KeepsLastCard(Table& table, int rank) {
+    const GameState& state = table.state;
+    const int needed = state.Rules.NumberOfCanastas;
+    const int canastas = state.OpponentTally.canastaCount;
+    if (state.OpponentHand.count != 1 || canastas >= needed || !state.DiscardPile.Empty())
+        return false;
+    CardCensus(table);
+    const int melded = state.OpponentMeldCount[rank];
+    const bool completes = melded == kCanastaSize - 1 && canastas + 1 >= needed;
+    return melded >= 3 && !completes;
+}
+
 }  // namespace
 
 int32_t OpponentCanastaRowY(const Table& table) {
@@ -130,7 +145,7 @@ void LayRedThrees(Table& table, bool fromLast) {
 }
 
 void MeldRankFromHand(Table& table, int rank, bool fromLast, int max) {
-    for (int melded = 0; max == 0 || melded < max; ++melded) {
+    for (int melded = 0; (max == 0 || melded < max) && !KeepsLastCard(table, rank); ++melded) {
         const CardPile& hand = table.state.OpponentHand;
         int found = -1;
         for (int i = 0; i < hand.count && found < 0; ++i) {
@@ -161,6 +176,19 @@ void PlaceWildCards(Table& table, int count) {
             placed += std::max(times, 0);
         }
     }
+}
+
+void LayBlackThreesGoingOut(Table& table) {
+    const GameState& state = table.state;
+    if (state.OpponentTally.canastaCount < state.Rules.NumberOfCanastas) return;
+    const CardPile& hand = state.OpponentHand;
+    const int blackThrees =
+        static_cast<int>(std::count_if(hand.begin(), hand.end(), [](const CardRecord& card) {
+            return IsBlackThree(card.cardId);
+        }));
+    if (blackThrees < 3 || hand.count > blackThrees + 1) return;
+    for (int i = hand.count - 1; i >= 0; --i)
+        if (IsBlackThree(hand.cards[i].cardId)) MeldFromHand(table, i);
 }
 
 int FindCardOfRank(const Table& table, int rank) {

@@ -293,15 +293,16 @@ void ExpertGoOutWithWilds(TurnContext& turn) {
     const int spare = shape.Wild() - pairs;
     const int threesLaid = shape.blackThrees > 2 ? shape.blackThrees : 0;
     const int rest = state.OpponentHand.count - 3 * pairs - spare - threesLaid;
-    // Step 2. Lay the pairs and the black threes when at most one card then remains.
-    if (spare >= 0 && rest <= 1) {
+    // Step 2. Lay the pairs when at most one card then remains.
+    const bool goingOut = spare >= 0 && rest <= 1;
+    if (goingOut) {
         for (int rank = kRankAce; rank >= kRankFour; --rank)
             if (state.OpponentHandCount[rank] == 2) ExpertMeldRank(turn, rank, 0);
-        if (threesLaid > 0) ExpertMeldRank(turn, kRankThree, 0);
     }
     // Steps 3 and 4. The spare wild cards fill the open melds from the lowest rank, then the
-    // canastas, never outnumbering a meld's naturals.
+    // canastas, never outnumbering a meld's naturals; the black threes go last.
     PlaceWildCards(table, spare);
+    if (goingOut) LayBlackThreesGoingOut(table);
 }
 
 int CanastasReachable(TurnContext& turn, int& used) {

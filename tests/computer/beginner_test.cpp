@@ -167,6 +167,36 @@ TEST_F(BeginnerTable, GoingOutWithWildsKeepsOneToDiscardWhenNothingElseIsLeft) {
 // The jokers reach the minimum only as wild cards the initial meld never lays: the three queens
 // alone (30 points) would open below 50, so the pile stays. The aces open, and the pile's queen
 // and the jokers then make the canasta.
+// Without the canastas to go out and with nothing more to come into the hand, the last card
+// stays for the discard, unless it makes the canasta or its meld would be short without it.
+TEST_F(BeginnerTable, TheLastCardStaysForTheDiscardUnlessItMakesTheCanasta) {
+    const char* sixes = "heart6 club6 spade6 diamond6";
+    Build({.opponentHand = sixes});
+    BeginnerMeldRank(game.table, 5);
+    EXPECT_EQ(game.state().OpponentHand.count, 1);
+    EXPECT_EQ(game.state().OpponentMeldCount[5], 3);
+    Build({.opponentHand = sixes, .discardPile = "club9"});  // a taken pile's rest to come
+    BeginnerMeldRank(game.table, 5);
+    EXPECT_EQ(game.state().OpponentHand.count, 0);
+    Build({.opponentHand = "club6 heart6", .opponentMelds = "spade6 diamond6 heart6 joker joker"});
+    BeginnerMeldRank(game.table, 5);
+    EXPECT_EQ(game.state().OpponentHand.count, 0);
+    EXPECT_EQ(game.state().OpponentTally.canastaCount, 1);
+}
+
+// Every card of the hand would go into the 120 points of the opening, with nothing more to come
+// from a pile of one card: the pile stays. A second card under the top one would be the discard.
+TEST_F(BeginnerTable, AnOpeningFromAPileOfOneCardMustLeaveACardInHand) {
+    game.state().Rules.NaturalPair = 0;
+    const char* hand =
+        "spade4 heart4 diamond4 spade4 diamondb clubb heart2 spade7 diamond7 heart2 "
+        "diamond5 spade5 heart5 club5 spade5";
+    EXPECT_FALSE(BeginnerShouldTakePile(
+        Build({.opponentHand = hand, .discardPile = "club4", .opponentScore = 3000})));
+    EXPECT_TRUE(BeginnerShouldTakePile(
+        Build({.opponentHand = hand, .discardPile = "heart9 club4", .opponentScore = 3000})));
+}
+
 // Going out, the wild cards fill the nines (two naturals and a joker take one more), then the
 // canastas by the room each has: the fives (four naturals, three wild cards) one, the aces the
 // rest. None ever outnumbers its meld's naturals.

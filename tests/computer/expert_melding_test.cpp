@@ -107,6 +107,28 @@ TEST(ExpertMelding, GoingOutWithWildsLaysPairsBlackThreesAndTheSpareWildCards) {
     EXPECT_EQ(CheckPackInvariant(table.game), "");
 }
 
+// Black threes go down only to go out: not while the canasta is missing, nor while wild cards
+// that no meld has room for stay in hand.
+TEST(ExpertMelding, BlackThreesStayInHandUnlessTheHandGoesOut) {
+    struct Case {
+        const char* hand;
+        const char* melds;
+    };
+    for (const Case& c :
+         {Case{"hearth diamondh joker club2 spade3 club3 spade3",
+               "spade9 club9 diamond9 | spadev clubv diamondv heartv spadev clubv"},
+          Case{"spade2 club2 spade3 club3 spade3",
+               "spade9 club9 joker joker | spadev clubv diamondv heartv joker joker heart2 "
+               "diamond2"}}) {
+        SCOPED_TRACE(c.hand);
+        ExpertTable table;
+        table.Build({.opponentHand = c.hand, .opponentMelds = c.melds});
+        ExpertGoOutWithWilds(table.turn);
+        EXPECT_EQ(MeldColumnSize(table, kRankThree), 0);
+        EXPECT_EQ(CheckPackInvariant(table.game), "");
+    }
+}
+
 TEST(ExpertMelding, LayingOutHoldsBackTwoCardsForEachKept) {
     const test::Position position{
         .opponentHand = "spade9 club9 diamond9 spade8 club8 diamond8 heart4",
