@@ -23,7 +23,7 @@ bool KeepsLastCard(Table& table, int rank) {
     const GameState& state = table.state;
     const int needed = state.Rules.NumberOfCanastas;
     const int canastas = state.OpponentTally.canastaCount;
-    if (state.OpponentHand.count != 1 || canastas >= needed || !state.DiscardPile.Empty())
+    if (state.OpponentHand.count != 1 || canastas >= needed || table.computer.PileStillToCome)
         return false;
     CardCensus(table);
     const int melded = state.OpponentMeldCount[rank];

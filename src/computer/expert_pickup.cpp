@@ -115,7 +115,9 @@ ExpertPickUpResult ExpertPickUp(TurnContext& turn) {
     if (ExpertShouldTakePile(turn)) {
         memory.DiscardingRank = 0;
         const CardRecord top = TakeTopDiscard(table);
+        memory.PileStillToCome = !state.DiscardPile.Empty();
         ExpertMeldTakenTopCard(turn, top.rank);
+        memory.PileStillToCome = 0;
         memory.PileMakesCanasta = 0;
         TakeRestOfPile(table);
         state.PileFrozen = 0;

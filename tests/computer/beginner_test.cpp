@@ -175,7 +175,8 @@ TEST_F(BeginnerTable, TheLastCardStaysForTheDiscardUnlessItMakesTheCanasta) {
     BeginnerMeldRank(game.table, 5);
     EXPECT_EQ(game.state().OpponentHand.count, 1);
     EXPECT_EQ(game.state().OpponentMeldCount[5], 3);
-    Build({.opponentHand = sixes, .discardPile = "club9"});  // a taken pile's rest to come
+    Build({.opponentHand = sixes});
+    game.table.computer.PileStillToCome = 1;  // melding a taken pile's top card
     BeginnerMeldRank(game.table, 5);
     EXPECT_EQ(game.state().OpponentHand.count, 0);
     Build({.opponentHand = "club6 heart6", .opponentMelds = "spade6 diamond6 heart6 joker joker"});
