@@ -126,19 +126,9 @@ void AdvGoOutWithWilds(TurnContext& turn) {
     if (pairs.spareWilds < 0 || pairs.rest < 0 || pairs.rest > 1) return;
     for (int r = kRankAce; r > kRankThree; --r)
         if (pairs.at[r]) AdvMeldRank(table, r);
-    if (blackThrees > 2) {
-        for (int i = FindBlackThree(table); i >= 0; i = FindBlackThree(table))
-            MeldFromHand(table, i);
-    }
-    // A meld short of a canasta takes as many wild cards as it has naturals beyond its wild
-    // cards; every wild card goes down.
-    CardCensus(table);
-    ColumnCounts room{};
-    for (int r = kRankThree + 1; r <= kRankAce; ++r) {
-        const int inMeld = table.state.OpponentMeldCount[r];
-        room[r] = inMeld < kCanasta ? 2 * table.computer.OpponentMeldRankCount[r] - inMeld : 0;
-    }
-    PlaceWildCards(table, room, pairs.spareWilds);
+    // Every wild card goes down, then the black threes.
+    PlaceWildCards(table, pairs.spareWilds);
+    LayBlackThreesGoingOut(table);
 }
 
 bool AdvancedLevel::ShouldTakePile(TurnContext& turn) {

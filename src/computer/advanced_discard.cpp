@@ -12,6 +12,12 @@ constexpr int kGroupSizes = 15;
 constexpr double kScanDownward = 0.8;
 constexpr int kCanasta = 7;
 constexpr int kOneShortOfCanasta = 6;
+
+// A meld of three to six cards on the player's side: a card of its rank on top of the pile lets
+// the player take it.
+bool FitsPlayersOpenMeld(int playerMeld) {
+    return playerMeld >= 3 && playerMeld <= kOneShortOfCanasta;
+}
 constexpr int kPlayerHandToFreeze = 10;  // the pile is frozen only against a player this close
 
 // A two, or a joker when the hand holds no two.
@@ -21,8 +27,8 @@ int FindWildToDiscard(const Table& table) {
 }
 
 // Smallest groups first (counting what is melded of the rank), one draw per group size for the
-// direction; a pair or more is kept while a black three can go instead, and a card that would
-// complete the player's canasta is skipped.
+// direction; a pair or more is kept while a black three can go instead, and a card that fits a
+// meld of the player's short of a canasta is skipped: it would let the player take the pile.
 int SmallPileDiscard(Table& table) {
     const GameState& state = table.state;
     const bool blackThree = ShapeOfComputerHand(table).blackThrees > 0;
@@ -33,7 +39,7 @@ int SmallPileDiscard(Table& table) {
             const int held = state.OpponentHandCount[s];
             if (held < 1 || held + state.OpponentMeldCount[s] != c) continue;
             if (held >= 2 && blackThree) return FindBlackThree(table);
-            if (state.PlayerMeldCount[s] != kOneShortOfCanasta) return FindCardOfRank(table, s);
+            if (!FitsPlayersOpenMeld(state.PlayerMeldCount[s])) return FindCardOfRank(table, s);
         }
     }
     return blackThree ? FindBlackThree(table) : 0;

@@ -12,26 +12,18 @@ namespace {
 constexpr int kGroupSizes = 9;
 constexpr int kCanasta = 7;
 
-// Whether the melds of three and the wild cards in hand reach the minimum before the computer
-// has opened, and how many of the wild cards (jokers first) the opening would use.
-bool OpeningInView(TurnContext& turn, int& wildNeeded) {
+// Whether the top card's rank and the initial meld made right after the take would reach the
+// minimum, and how many wild cards they would use. Wild cards count only where the initial
+// meld lays them: a player's first meld is refused below the minimum. A pile of one card brings
+// no card to discard, so one must stay in hand.
+bool OpeningInView(TurnContext& turn, int topRank, int& wildNeeded) {
     const GameState& state = turn.state();
     wildNeeded = 0;
     if (state.OpponentMeldPoints > 0) return true;
-    const HandShape shape = ShapeOfComputerHand(turn.table);
-    int sum = 0;
-    for (int r = kRankThree + 1; r <= kRankAce; ++r)
-        if (state.OpponentHandCount[r] >= 3) sum += state.OpponentHandCount[r] * ValueOfRank(r);
-    const int wildPoints =
-        ValueOfRank(kRankJoker) * shape.jokers + ValueOfRank(kRankDeuce) * shape.deuces;
-    if (turn.MeldMinimum > sum + wildPoints) return false;
-    int jokers = shape.jokers;
-    while (sum < turn.MeldMinimum) {
-        sum += ValueOfRank(jokers > 0 ? kRankJoker : kRankDeuce);
-        if (jokers > 0) --jokers;
-        ++wildNeeded;
-    }
-    return true;
+    const OpeningCount count = CountOpening(turn, topRank);
+    wildNeeded = count.wildNeeded;
+    const bool cardLeft = state.DiscardPile.count > 1 || count.cards < state.OpponentHand.count;
+    return count.points >= turn.MeldMinimum && cardLeft;
 }
 
 // The smallest group in hand of a rank the player has melded least (two cards, then up to
@@ -67,7 +59,7 @@ bool BeginnerShouldTakePile(TurnContext& turn) {
     if (state.OpponentTally.canastaCount < turn.rules().NumberOfCanastas) {
         // Before going out is possible the pile is only worth a canasta.
         int wildNeeded = 0;
-        answer = OpeningInView(turn, wildNeeded) && CanastaCandidateStands(turn, t, wildNeeded);
+        answer = OpeningInView(turn, t, wildNeeded) && CanastaCandidateStands(turn, t, wildNeeded);
     } else {
         answer = state.OpponentHandCount[t] >= 3 ||
                  (state.OpponentMeldCount[t] >= 3 && state.DiscardPile.count >= 3);

@@ -30,25 +30,16 @@ void MeldCardsOfRank(Table& table, int rank, int count, bool fromLast) {
     }
 }
 
-OpeningCount CountOpening(TurnContext& turn) {
+OpeningCount CountOpening(TurnContext& turn, int firstRank) {
     Table& table = turn.table;
     const GameState& state = turn.state();
     CardCensus(table);
     const HandShape shape = ShapeOfComputerHand(table);
     OpeningCount count;
     count.points = state.OpponentMeldPoints;
-    for (int r = kRankThree + 1; r <= kRankAce && count.points < turn.MeldMinimum; ++r) {
-        if (state.OpponentHandCount[r] < 3) continue;
-        count.points += state.OpponentHandCount[r] * ValueOfRank(r);
-        count.cards += state.OpponentHandCount[r];
-    }
     int jokers = shape.jokers;
     int deuces = shape.deuces;
-    for (int r = kRankAce; r > kRankThree && count.points < turn.MeldMinimum &&
-                           jokers + deuces > 0 && !turn.rules().NaturalPair;
-         --r) {
-        if (state.OpponentHandCount[r] != 2) continue;
-        count.points += 2 * ValueOfRank(r);
+    const auto takeWild = [&] {
         if (jokers > 0) {
             --jokers;
             count.points += ValueOfRank(kRankJoker);
@@ -56,8 +47,28 @@ OpeningCount CountOpening(TurnContext& turn) {
             --deuces;
             count.points += ValueOfRank(kRankDeuce);
         }
-        count.cards += 3;
+        ++count.cards;
         ++count.wildNeeded;
+    };
+    // The rank of a taken pile's top card goes down first, as MeldRank lays it.
+    if (IsNaturalRank(firstRank)) {
+        const int held = state.OpponentHandCount[firstRank];
+        count.points += held * ValueOfRank(firstRank);
+        count.cards += held;
+        if (held == 2 && jokers + deuces > 0) takeWild();
+    }
+    for (int r = kRankThree + 1; r <= kRankAce && count.points < turn.MeldMinimum; ++r) {
+        if (state.OpponentHandCount[r] < 3 || r == firstRank) continue;
+        count.points += state.OpponentHandCount[r] * ValueOfRank(r);
+        count.cards += state.OpponentHandCount[r];
+    }
+    for (int r = kRankAce; r > kRankThree && count.points < turn.MeldMinimum &&
+                           jokers + deuces > 0 && !turn.rules().NaturalPair;
+         --r) {
+        if (state.OpponentHandCount[r] != 2 || r == firstRank) continue;
+        count.points += 2 * ValueOfRank(r);
+        count.cards += 2;
+        takeWild();
     }
     return count;
 }
@@ -93,7 +104,9 @@ void MakeInitialMeldWith(TurnContext& turn, int wildNeeded, bool fromLast) {
         if (found < 0) return;
         const int rank = hand.cards[found].rank;
         if (IsNaturalRank(rank)) {
+            const int handBefore = hand.count;
             MeldRankFromHand(table, rank, fromLast);
+            if (hand.count == handBefore) return;  // the last card stays for the discard
             index = 0;
         } else {
             index = found + 1;
@@ -166,35 +179,14 @@ PairsInHand CountPairsInHand(Table& table) {
     return pairs;
 }
 
-void PlaceWildCards(Table& table, const ColumnCounts& room, int count) {
-    int lowestCanasta = -1;
-    for (int r = kRankThree + 1; r <= kRankAce && lowestCanasta < 0; ++r)
-        if (table.state.OpponentMeldCount[r] >= kCanasta) lowestCanasta = r;
-    int placed = 0;
-    for (int r = kRankThree + 1; r <= kRankAce && placed < count; ++r) {
-        const int times = std::min(room[r], count - placed);
-        for (int i = 0; i < times; ++i) ComputerAddWild(table, r);
-        placed += std::max(times, 0);
-    }
-    if (lowestCanasta < 0) return;
-    for (; placed < count; ++placed) ComputerAddWild(table, lowestCanasta);
-}
-
 void GoOutWithWilds(TurnContext& turn) {
     Table& table = turn.table;
     const PairsInHand pairs = CountPairsInHand(table);
     if (pairs.spareWilds < 0 || pairs.rest < 0 || pairs.rest > 1) return;
     for (int r = kRankAce; r > kRankThree; --r)
         if (pairs.at[r]) BeginnerMeldRank(table, r);
-    // A meld short of a canasta takes as many wild cards as it has naturals.
-    CardCensus(table);
-    ColumnCounts room{};
-    for (int r = kRankThree + 1; r <= kRankAce; ++r) {
-        const int inMeld = table.state.OpponentMeldCount[r];
-        room[r] = inMeld < kCanasta ? inMeld - WildsInMeld(table, r) : 0;
-    }
     // With no other card left, one wild card stays to be discarded.
-    PlaceWildCards(table, room, pairs.spareWilds - 1 + pairs.rest);
+    PlaceWildCards(table, pairs.spareWilds - 1 + pairs.rest);
 }
 
 }  // namespace tavolex

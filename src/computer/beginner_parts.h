@@ -21,13 +21,14 @@ void MeldCardsOfRank(Table& table, int rank, int count, bool fromLast);
 
 // What the hand reaches towards the initial meld: naturals of ranks held three or more times
 // from rank 3 upward, then (while "Natural Pair" is off) pairs with a wild card from rank 13
-// downward, each while the points stay below MeldMinimum. Takes a census first.
+// downward, each while the points stay below MeldMinimum. A firstRank (the top card of a pile
+// about to be taken) counts before them all, as MeldRank lays it. Takes a census first.
 struct OpeningCount {
     int points = 0;
     int cards = 0;
     int wildNeeded = 0;
 };
-OpeningCount CountOpening(TurnContext& turn);
+OpeningCount CountOpening(TurnContext& turn, int firstRank = -1);
 // The Beginner's acceptance: the minimum reached with a card left over to discard.
 bool OpeningReachable(TurnContext& turn, int& wildNeeded);
 // MakeInitialMeld with the given wild-card count; fromLast selects the Advanced's MeldRank.
@@ -50,9 +51,6 @@ struct PairsInHand {
     int rest = 0;
 };
 PairsInHand CountPairsInHand(Table& table);
-// Lays count wild cards from rank 3 upward, as many on each meld as its room allows, the rest
-// on the lowest-ranked canasta of the census taken before.
-void PlaceWildCards(Table& table, const ColumnCounts& room, int count);
 
 DiscardChoice BeginnerChooseDiscard(TurnContext& turn);
 

@@ -8,15 +8,34 @@
 namespace tavolex {
 
 namespace {
+constexpr int kCanastaSize = 7;
+
 void RepaintAfterMeld(Table& table, const CardRecord& card, int fromX, int fromY) {
     table.RepaintOpponentHandRow();
     table.ShowMove(card, fromX, fromY);
     table.RepaintOpponentMeldColumn(table.layout.ColumnOf(card.x));
     table.view.PauseWithHourglass(table.MeldDelay);
 }
+// Without the canastas to go out the last card stays in hand for the discard, as the player's
+// does, unless it makes the canasta still lacking or a taken pile has more cards to come into
+// the hand; a meld of fewer than three still takes it.
+bool KeepsLastCard(Table& table, int rank) {
+    const GameState& state = table.state;
+    const int needed = state.Rules.NumberOfCanastas;
+    const int canastas = state.OpponentTally.canastaCount;
+    if (state.OpponentHand.count != 1 || canastas >= needed || table.computer.PileStillToCome)
+        return false;
+    CardCensus(table);
+    const int melded = state.OpponentMeldCount[rank];
+    const bool completes = melded == kCanastaSize - 1 && canastas + 1 >= needed;
+    return melded >= 3 && !completes;
+}
+
 }  // namespace
 
-int32_t OpponentCanastaRowY(const Table& table) { return table.layout.OpponentMeldTop - kCardStep; }
+int32_t OpponentCanastaRowY(const Table& table) {
+    return table.layout.OpponentMeldTop - kCardStep;
+}
 
 void AddToComputerHand(Table& table, CardRecord card, bool animate) {
     GameState& state = table.state;
@@ -84,8 +103,10 @@ void ComputerAddWild(Table& table, int rank) {
     GameState& state = table.state;
     CardCensus(table);
     int wildRank = -1;
-    if (state.OpponentHandCount[kRankJoker] > 0) wildRank = kRankJoker;
-    else if (state.OpponentHandCount[kRankDeuce] > 0) wildRank = kRankDeuce;
+    if (state.OpponentHandCount[kRankJoker] > 0)
+        wildRank = kRankJoker;
+    else if (state.OpponentHandCount[kRankDeuce] > 0)
+        wildRank = kRankDeuce;
     if (wildRank < 0) {
         table.dialogs.Error("Meld error: Wildcard not found.");
         return;
@@ -124,7 +145,7 @@ void LayRedThrees(Table& table, bool fromLast) {
 }
 
 void MeldRankFromHand(Table& table, int rank, bool fromLast, int max) {
-    for (int melded = 0; max == 0 || melded < max; ++melded) {
+    for (int melded = 0; (max == 0 || melded < max) && !KeepsLastCard(table, rank); ++melded) {
         const CardPile& hand = table.state.OpponentHand;
         int found = -1;
         for (int i = 0; i < hand.count && found < 0; ++i) {
@@ -136,6 +157,38 @@ void MeldRankFromHand(Table& table, int rank, bool fromLast, int max) {
     }
     CardCensus(table);
     if (table.state.OpponentMeldCount[rank] == 2 && rank > kRankThree) ComputerAddWild(table, rank);
+}
+
+void PlaceWildCards(Table& table, int count) {
+    CardCensus(table);
+    const GameState& state = table.state;
+    // The room of each meld is taken before any card goes down: its naturals less its wild cards.
+    ColumnCounts room{};
+    for (int r = kRankThree + 1; r <= kRankAce; ++r)
+        room[r] = 2 * table.computer.OpponentMeldRankCount[r] - state.OpponentMeldCount[r];
+    int placed = 0;
+    // The melds short of a canasta first, then the canastas, each from the lowest rank up.
+    for (const bool canastas : {false, true}) {
+        for (int r = kRankThree + 1; r <= kRankAce && placed < count; ++r) {
+            if ((state.OpponentMeldCount[r] >= kCanastaSize) != canastas) continue;
+            const int times = std::min(room[r], count - placed);
+            for (int i = 0; i < times; ++i) ComputerAddWild(table, r);
+            placed += std::max(times, 0);
+        }
+    }
+}
+
+void LayBlackThreesGoingOut(Table& table) {
+    const GameState& state = table.state;
+    if (state.OpponentTally.canastaCount < state.Rules.NumberOfCanastas) return;
+    const CardPile& hand = state.OpponentHand;
+    const int blackThrees =
+        static_cast<int>(std::count_if(hand.begin(), hand.end(), [](const CardRecord& card) {
+            return IsBlackThree(card.cardId);
+        }));
+    if (blackThrees < 3 || hand.count > blackThrees + 1) return;
+    for (int i = hand.count - 1; i >= 0; --i)
+        if (IsBlackThree(hand.cards[i].cardId)) MeldFromHand(table, i);
 }
 
 int FindCardOfRank(const Table& table, int rank) {

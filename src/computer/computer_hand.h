@@ -24,8 +24,15 @@ CardRecord MeldFromHand(Table& table, int index);
 void ComputerAddWild(Table& table, int rank);
 // Lays every red three of the hand, scanning from its first or its last card.
 void LayRedThrees(Table& table, bool fromLast);
+// Lays up to count wild cards, none where they would outnumber a meld's naturals: first on the
+// melds short of a canasta, then on the canastas, each from the lowest rank upward.
+void PlaceWildCards(Table& table, int count);
+// Lays the hand's black threes when there are three or more, the canastas to go out stand and
+// nothing else is left but a card to discard: they go down only to go out, as the player's do.
+void LayBlackThreesGoingOut(Table& table);
 // Melds up to max cards of a rank (0: all), each time the first (or last) card of the rank
-// in the hand; then a natural meld of exactly two cards gets one wild card.
+// in the hand, but not the hand's last card while the canastas to go out are missing (unless
+// the meld needs it); then a natural meld of exactly two cards gets one wild card.
 void MeldRankFromHand(Table& table, int rank, bool fromLast, int max = 0);
 
 // Index of the first card of a rank in the computer's hand, -1 when it holds none.

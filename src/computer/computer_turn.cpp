@@ -95,7 +95,9 @@ void PlayStandardTurn(Table& table, ComputerLevel& level) {
         state.PileFrozen = 0;
         table.view.PauseWithHourglass(table.MeldDelay);
         const CardRecord top = TakeTopDiscard(table);
+        table.computer.PileStillToCome = !state.DiscardPile.Empty();
         level.MeldTakenTopCard(turn, top);
+        table.computer.PileStillToCome = 0;
         TakeRestOfPile(table);
     } else if (!state.StockExhausted) {
         DrawForComputer(table);
@@ -125,10 +127,14 @@ bool ComputerMayTakePile(Table& table, const CardRecord& top, bool frozen) {
     const HandShape shape = ShapeOfComputerHand(table);
     const bool oneAndWild = state.OpponentHandCount[r] == 1 && shape.Wild() > 0;
     bool allowed;
-    if (pair) allowed = canasta ? rules.AddToCanasta : true;
-    else if (frozen) allowed = false;
-    else if (meld) allowed = rules.AddExistingMeld ? false : (canasta ? rules.AddToCanasta : true);
-    else allowed = rules.NaturalPair ? false : oneAndWild;
+    if (pair)
+        allowed = canasta ? rules.AddToCanasta : true;
+    else if (frozen)
+        allowed = false;
+    else if (meld)
+        allowed = rules.AddExistingMeld ? false : (canasta ? rules.AddToCanasta : true);
+    else
+        allowed = rules.NaturalPair ? false : oneAndWild;
     const bool forced = state.StockExhausted && IsForcedForOpponent(table);
     bool result = r >= 3 && !(state.DiscardPile.count == 1 && state.OpponentHand.count == 1) &&
                   (allowed || forced);

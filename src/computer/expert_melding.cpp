@@ -62,6 +62,18 @@ int WildCardsWorthACanasta(TurnContext& turn) {
     return calm ? 0 : 3;
 }
 
+// Before the initial meld a canasta goes down only when it reaches the minimum on its own: the
+// rank's cards and the wild cards it lacks, jokers first as they are laid.
+bool CanastaMayOpen(TurnContext& turn, int rank, int lacking) {
+    const GameState& state = turn.state();
+    if (state.OpponentMeldPoints > 0) return true;
+    const int jokers = std::min(lacking, ShapeOfComputerHand(turn.table).jokers);
+    const int points = RankTotal(state, rank) * ValueOfRank(rank) +
+                       jokers * ValueOfRank(kRankJoker) +
+                       (lacking - jokers) * ValueOfRank(kRankDeuce);
+    return points >= turn.MeldMinimum;
+}
+
 // Step 4. The stock is nearly gone or the player is pressing: complete canastas now and go out
 // when they allow it.
 void CloseIn(TurnContext& turn) {
@@ -228,7 +240,8 @@ void ExpertBuildCanastas(TurnContext& turn) {
             state.OpponentMeldCount[rank] >= kCanastaSize)
             continue;
         const int lacking = std::max(0, kCanastaSize - total);
-        if (lacking <= 3 - WildsInMeld(table, rank)) need[rank] = lacking;
+        if (lacking <= 3 - WildsInMeld(table, rank) && CanastaMayOpen(turn, rank, lacking))
+            need[rank] = lacking;
     }
     // Step 2. The cheapest canastas first, while wild cards are worth spending on them.
     for (int cost = 0;; ++cost) {
@@ -252,13 +265,20 @@ void ExpertMeldAllForOut(TurnContext& turn, int keep) {
     // Short of canastas, enough cards stay in hand to build them; else 2 x keep cards stay.
     int room = OwnCanastas(table) < needed ? state.OpponentHand.count - (6 * needed + 2)
                                            : state.OpponentHand.count - 2 * keep;
+    std::array<bool, kColumns> chosen{};
+    int points = state.OpponentMeldPoints;
     for (int rank = kRankAce; rank >= kRankFour; --rank) {
         const int held = state.OpponentHandCount[rank];
         const bool meldable = (state.OpponentMeldCount[rank] >= 1 && held >= 1) || held >= 3;
         if (!meldable || held > room) continue;
         room -= held;
-        ExpertMeldRank(turn, rank, 0);
+        chosen[rank] = true;
+        points += held * ValueOfRank(rank);
     }
+    // Before the initial meld, the melds go down only when together they reach the minimum.
+    if (state.OpponentMeldPoints == 0 && points < turn.MeldMinimum) return;
+    for (int rank = kRankAce; rank >= kRankFour; --rank)
+        if (chosen[rank]) ExpertMeldRank(turn, rank, 0);
 }
 
 void ExpertGoOutWithWilds(TurnContext& turn) {
@@ -273,31 +293,16 @@ void ExpertGoOutWithWilds(TurnContext& turn) {
     const int spare = shape.Wild() - pairs;
     const int threesLaid = shape.blackThrees > 2 ? shape.blackThrees : 0;
     const int rest = state.OpponentHand.count - 3 * pairs - spare - threesLaid;
-    // Step 2. Lay the pairs and the black threes when at most one card then remains.
-    if (spare >= 0 && rest <= 1) {
+    // Step 2. Lay the pairs when at most one card then remains.
+    const bool goingOut = spare >= 0 && rest <= 1;
+    if (goingOut) {
         for (int rank = kRankAce; rank >= kRankFour; --rank)
             if (state.OpponentHandCount[rank] == 2) ExpertMeldRank(turn, rank, 0);
-        if (threesLaid > 0) ExpertMeldRank(turn, kRankThree, 0);
     }
-    // Step 3. The spare wild cards fill the open melds from the lowest rank, never outnumbering
-    // a meld's naturals.
-    CardCensus(table);
-    int placed = 0;
-    for (int rank = kRankFour; rank <= kRankAce && placed < spare; ++rank) {
-        if (state.OpponentMeldCount[rank] >= kCanastaSize) continue;
-        const int room =
-            2 * table.computer.OpponentMeldRankCount[rank] - state.OpponentMeldCount[rank];
-        for (int i = std::min(room, spare - placed); i > 0; --i, ++placed)
-            ComputerAddWild(table, rank);
-    }
-    // Step 4. The rest go onto the lowest canasta.
-    if (placed >= spare) return;
-    CardCensus(table);
-    for (int rank = kRankFour; rank <= kRankAce; ++rank) {
-        if (state.OpponentMeldCount[rank] < kCanastaSize) continue;
-        for (; placed < spare; ++placed) ComputerAddWild(table, rank);
-        return;
-    }
+    // Steps 3 and 4. The spare wild cards fill the open melds from the lowest rank, then the
+    // canastas, never outnumbering a meld's naturals; the black threes go last.
+    PlaceWildCards(table, spare);
+    if (goingOut) LayBlackThreesGoingOut(table);
 }
 
 int CanastasReachable(TurnContext& turn, int& used) {

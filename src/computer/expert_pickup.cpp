@@ -61,7 +61,11 @@ void ExpertMakeInitialMeld(TurnContext& turn) {
         for (int rank = kRankAce; rank > kRankThree; --rank) {
             if (opened()) return;
             if (melded[rank] < 1 || melded[rank] + state.DiscardCount[rank] != total) continue;
-            for (int laid = 0; laid < 4 && wilds > 0 && !opened(); ++laid, --wilds)
+            // Never more wild cards than the meld has naturals.
+            CardCensus(table);
+            const int room =
+                2 * table.computer.OpponentMeldRankCount[rank] - state.OpponentMeldCount[rank];
+            for (int laid = 0; laid < 4 && laid < room && wilds > 0 && !opened(); ++laid, --wilds)
                 ComputerAddWild(table, rank);
         }
     }
@@ -111,7 +115,9 @@ ExpertPickUpResult ExpertPickUp(TurnContext& turn) {
     if (ExpertShouldTakePile(turn)) {
         memory.DiscardingRank = 0;
         const CardRecord top = TakeTopDiscard(table);
+        memory.PileStillToCome = !state.DiscardPile.Empty();
         ExpertMeldTakenTopCard(turn, top.rank);
+        memory.PileStillToCome = 0;
         memory.PileMakesCanasta = 0;
         TakeRestOfPile(table);
         state.PileFrozen = 0;

@@ -15,6 +15,9 @@ struct ComputerMemory {
     int32_t PlannedWildCount = 0;
     int32_t OpeningPlan = 0;  // 0 none, 1 wild cards on triples, 2 pairs with a wild card
     uint8_t MeldMaterial = 0;
+    // Set while the computer melds with the top card of a pile it takes: the rest of the pile is
+    // still to come into its hand.
+    uint8_t PileStillToCome = 0;
 
     // Census tables beside the game state's count arrays, by rank.
     ColumnCounts KnownPlayerCount{};

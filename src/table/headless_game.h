@@ -23,6 +23,12 @@ struct HeadlessGame {
     TableFlow flow;
 
     GameState& state() { return table.state; }
+
+    // Everything the seams have recorded, all their logs together.
+    size_t RecordedCount() const;
+    // Empties those logs and zeroes the seams' counters (a long run would otherwise keep every
+    // record and overflow the counters); scripted answers stay.
+    void ForgetRecords();
 };
 
 }  // namespace tavolex

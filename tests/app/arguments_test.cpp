@@ -88,9 +88,14 @@ TEST(Arguments, BadInputExitsWithStatusTwoAndOneLine) {
     EXPECT_EQ(out.str(), "");
 }
 
-TEST(Arguments, SettingsAreRepeatedInTheCommandLinesOwnForm) {
-    EXPECT_EQ(SettingsArguments({{"Settings\\Three Block", "1"}}),
-              " --set \"Settings\\Three Block=1\"");
+TEST(Arguments, RulesAndSettingsAreRepeatedInTheCommandLinesOwnForm) {
+    const ParsedArguments parsed =
+        ParseArguments({"monkey", "--opponent", "expert", "--hands", "5", "--seed", "3", "--set",
+                        "Settings\\Three Block=1", "--standard-rules", "--progress"});
+    ASSERT_TRUE(parsed.options) << parsed.error;
+    EXPECT_TRUE(parsed.options->progress);
+    EXPECT_EQ(SettingsArguments(*parsed.options),
+              " --standard-rules --set \"Settings\\Three Block=1\"");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "app/cli/random_actions.h"
 #include "app/cli/table_invariants.h"
+#include "computer/computer_turn.h"
 #include "game/rule_options.h"
 #include "position.h"
 #include "scripted_opponent.h"
@@ -33,6 +34,23 @@ TEST(RandomPlay, EveryCheckHoldsUnderTheDefaultAndTheStandardRules) {
     }
 }
 
+// Hundreds of hands against the computer: what the seams record is emptied after every action,
+// so a run of any length holds no more than one action's records.
+TEST(RandomPlay, TheSeamsRecordsStayBoundedHoweverLongTheRun) {
+    HeadlessGame game(7);
+    ComputerOpponent computer;
+    game.table.opponent = &computer;
+    game.table.ComputerLevel = kAdvanced;
+    game.table.MeldDelay = 0;
+    int hands = 0;
+    const RandomRunReport report =
+        PlayRandomHands(game, 300, [&](const RandomRunReport& run) { hands = run.hands; });
+    ASSERT_FALSE(report.violation) << *report.violation;
+    EXPECT_EQ(hands, 300);
+    EXPECT_GT(report.actions, 300 * 20);
+    EXPECT_LT(report.mostRecords, 500u);
+}
+
 // An opponent that loses a card of its hand on every turn.
 class CardLosingOpponent : public test::ScriptedOpponent {
   public:
@@ -47,7 +65,7 @@ TEST(RandomPlay, ALostCardIsReportedWithTheActionsThatLedThere) {
     const RandomRunReport report = PlayWithScriptedOpponent(1, RuleOptions{}, opponent);
     ASSERT_TRUE(report.violation);
     EXPECT_EQ(*report.violation, "the live piles hold 107 cards");
-    ASSERT_FALSE(report.actions.empty());
+    ASSERT_FALSE(report.handActions.empty());
     // The turn passed with the last action: a discard, or a pass with the last card.
     EXPECT_EQ(opponent.turnsPlayed, 1);
 }

@@ -175,25 +175,28 @@ TEST_F(AdvancedTable, ALongHandWithABlackThreeInHandSetsHoldThrees) {
     EXPECT_EQ(game.table.computer.HoldThrees, 1);
 }
 
-TEST_F(AdvancedTable, ASmallPileScansUpwardOrDownwardByTheDrawAndSkipsASixCardMeld) {
+TEST_F(AdvancedTable, ASmallPileScansUpwardOrDownwardByTheDrawAndSkipsWhatFitsAPlayersMeld) {
     auto lowest = [&](TurnContext& turn) { return Chosen(AdvChooseDiscard(turn)) == "heart4"; };
     const double upward = CheckDraws({.opponentHand = "heart4 spade9 club9 diamondv",
                                       .opponentMelds = kKings,
                                       .discardPile = "club5"},
                                      0.8, false, lowest);
     EXPECT_NEAR(upward, 0.8, kTolerance);
-    // The only singleton would give the player's six kings their canasta: the nines go (a
-    // second draw for the groups of two).
-    for (uint32_t seed = 1; seed <= 100; ++seed) {
-        TurnContext& turn = BuildSeeded({.playerMelds = "spadeh clubh diamondh hearth spadeh clubh",
-                                         .opponentHand = "diamondh spade9 club9",
-                                         .opponentMelds = "spadea cluba diamonda",
-                                         .discardPile = "club5"},
-                                        seed);
-        EXPECT_EQ(Chosen(AdvChooseDiscard(turn)), "spade9");
-        probe.Real();
-        probe.Real();
-        EXPECT_EQ(game.random, probe);
+    // The only singleton would let the player take the pile onto the kings, three or six of
+    // them: the nines go (a second draw for the groups of two).
+    for (const char* kings :
+         {"spadeh clubh diamondh", "spadeh clubh diamondh hearth spadeh clubh"}) {
+        for (uint32_t seed = 1; seed <= 50; ++seed) {
+            TurnContext& turn = BuildSeeded({.playerMelds = kings,
+                                             .opponentHand = "diamondh spade9 club9",
+                                             .opponentMelds = "spadea cluba diamonda",
+                                             .discardPile = "club5"},
+                                            seed);
+            EXPECT_EQ(Chosen(AdvChooseDiscard(turn)), "spade9");
+            probe.Real();
+            probe.Real();
+            EXPECT_EQ(game.random, probe);
+        }
     }
 }
 

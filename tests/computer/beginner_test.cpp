@@ -31,21 +31,24 @@ class BeginnerTable : public ::testing::Test, protected test::LevelTable {
 };
 
 // Queens: two in hand, the top card and one lower in the pile make n = 4 (the top card counted
-// once), so two wild cards (4 + 2 < 7) are not enough and three are.
+// once), so two wild cards (4 + 2 < 7) are not enough and three are. The aces open.
 TEST_F(BeginnerTable, TheTopCardCountsOnceTowardsTheCanastaInView) {
-    TurnContext& two = Build({.opponentHand = "heartv spadev joker joker heart4 club7 spade9",
+    TurnContext& two = Build({.opponentHand = "heartv spadev joker joker spadea cluba hearta",
                               .discardPile = "clubv heart8 diamondv"});
     const std::vector<CardRecord> handBefore = Live(game.state().OpponentHand);
     EXPECT_FALSE(BeginnerShouldTakePile(two));
     EXPECT_EQ(Live(game.state().OpponentHand), handBefore);  // the copy is gone, nothing moved
-    TurnContext& three = Build({.opponentHand = "heartv spadev joker joker joker heart4 club7",
-                                .discardPile = "clubv heart8 diamondv"});
+    TurnContext& three =
+        Build({.opponentHand = "heartv spadev joker joker joker spadea cluba hearta",
+               .discardPile = "clubv heart8 diamondv"});
     EXPECT_TRUE(BeginnerShouldTakePile(three));
 }
 
-// Fives on top and in hand (15 points) need one joker to open. Kings, two in hand and two in
-// the pile, are in view with three wild cards, but not with the opening's joker set aside.
+// Fives on top and in hand (15 points) and the kings' pair with a joker open. Kings, two in
+// hand and two in the pile, are in view with three wild cards, but not with the opening's joker
+// set aside.
 TEST_F(BeginnerTable, ATargetHeldTwiceIsRecheckedWithoutTheOpeningsWildCards) {
+    game.state().Rules.NaturalPair = 0;
     TurnContext& turn =
         Build({.opponentHand = "heart5 spade5 hearth spadeh joker joker joker club7 spade9",
                .discardPile = "clubh diamondh heart8 club5"});
@@ -161,16 +164,74 @@ TEST_F(BeginnerTable, GoingOutWithWildsKeepsOneToDiscardWhenNothingElseIsLeft) {
     EXPECT_EQ(game.state().OpponentMeldCount[7], 3);
 }
 
-TEST_F(BeginnerTable, AWholeTurnTakesThePileAndCompletesTheQueensWithJokers) {
+// The jokers reach the minimum only as wild cards the initial meld never lays: the three queens
+// alone (30 points) would open below 50, so the pile stays. The aces open, and the pile's queen
+// and the jokers then make the canasta.
+// Without the canastas to go out and with nothing more to come into the hand, the last card
+// stays for the discard, unless it makes the canasta or its meld would be short without it.
+TEST_F(BeginnerTable, TheLastCardStaysForTheDiscardUnlessItMakesTheCanasta) {
+    const char* sixes = "heart6 club6 spade6 diamond6";
+    Build({.opponentHand = sixes});
+    BeginnerMeldRank(game.table, 5);
+    EXPECT_EQ(game.state().OpponentHand.count, 1);
+    EXPECT_EQ(game.state().OpponentMeldCount[5], 3);
+    Build({.opponentHand = sixes});
+    game.table.computer.PileStillToCome = 1;  // melding a taken pile's top card
+    BeginnerMeldRank(game.table, 5);
+    EXPECT_EQ(game.state().OpponentHand.count, 0);
+    Build({.opponentHand = "club6 heart6", .opponentMelds = "spade6 diamond6 heart6 joker joker"});
+    BeginnerMeldRank(game.table, 5);
+    EXPECT_EQ(game.state().OpponentHand.count, 0);
+    EXPECT_EQ(game.state().OpponentTally.canastaCount, 1);
+}
+
+// Every card of the hand would go into the 120 points of the opening, with nothing more to come
+// from a pile of one card: the pile stays. A second card under the top one would be the discard.
+TEST_F(BeginnerTable, AnOpeningFromAPileOfOneCardMustLeaveACardInHand) {
+    game.state().Rules.NaturalPair = 0;
+    const char* hand =
+        "spade4 heart4 diamond4 spade4 diamondb clubb heart2 spade7 diamond7 heart2 "
+        "diamond5 spade5 heart5 club5 spade5";
+    EXPECT_FALSE(BeginnerShouldTakePile(
+        Build({.opponentHand = hand, .discardPile = "club4", .opponentScore = 3000})));
+    EXPECT_TRUE(BeginnerShouldTakePile(
+        Build({.opponentHand = hand, .discardPile = "heart9 club4", .opponentScore = 3000})));
+}
+
+// Going out, the wild cards fill the nines (two naturals and a joker take one more), then the
+// canastas by the room each has: the fives (four naturals, three wild cards) one, the aces the
+// rest. None ever outnumbers its meld's naturals.
+TEST_F(BeginnerTable, GoingOutTheWildCardsNeverOutnumberAMeldsNaturals) {
+    GoOutWithWilds(
+        Build({.opponentHand = "joker spade2 club2 heart2 heart4",
+               .opponentMelds =
+                   "spade5 club5 heart5 diamond5 joker joker spade2 | spade9 club9 joker | " +
+                   std::string(kAceCanasta)}));
+    const GameState& state = game.state();
+    CardCensus(game.table);
+    EXPECT_EQ(Names(state.OpponentHand), "heart4");
+    EXPECT_EQ(state.OpponentMeldCount[4], 8);
+    EXPECT_EQ(state.OpponentMeldCount[8], 4);
+    EXPECT_EQ(state.OpponentMeldCount[13], 9);
+}
+
+TEST_F(BeginnerTable, AWholeTurnTakesThePileOnlyWithAnOpeningThatReachesTheMinimum) {
     Build({.opponentHand = "heartv spadev joker joker joker heart4 club7 spade9",
+           .discardPile = "clubv heart8 diamondv",
+           .stock = "heart10"});
+    PlayTurn();
+    EXPECT_EQ(game.state().DiscardPile.count, 4);
+    EXPECT_EQ(game.state().OpponentMeldedBefore, 0);
+
+    Build({.opponentHand = "heartv spadev joker joker joker spadea cluba hearta heart4",
            .discardPile = "clubv heart8 diamondv"});
     PlayTurn();
     const GameState& state = game.state();
     EXPECT_EQ(CheckPackInvariant(game), "");
-    EXPECT_EQ(Names(state.OpponentHand), "club7 spade9 heart8");
+    EXPECT_EQ(Names(state.OpponentHand), "heart8");
     EXPECT_EQ(Names(state.DiscardPile), "heart4");
     EXPECT_EQ(state.OpponentTally.canastaCount, 1);
-    EXPECT_EQ(state.OpponentMeldedBefore, 40 + 150);
+    EXPECT_EQ(state.OpponentMeldedBefore, 40 + 150 + 60);
     EXPECT_EQ(state.PlayerLocked, 0);
     EXPECT_EQ(state.OpponentPhase, kOpponentIdle);
     EXPECT_FALSE(ErrorShown());

@@ -17,6 +17,7 @@ int MeldColumnSize(ExpertTable& table, int rank) {
     return CountInColumn(table.game.state().OpponentMelds, table.game.table.layout, rank);
 }
 
+constexpr int kFive = 4;
 constexpr int kNine = 8;
 constexpr int kEight = 7;
 constexpr int kKing = 12;
@@ -106,6 +107,28 @@ TEST(ExpertMelding, GoingOutWithWildsLaysPairsBlackThreesAndTheSpareWildCards) {
     EXPECT_EQ(CheckPackInvariant(table.game), "");
 }
 
+// Black threes go down only to go out: not while the canasta is missing, nor while wild cards
+// that no meld has room for stay in hand.
+TEST(ExpertMelding, BlackThreesStayInHandUnlessTheHandGoesOut) {
+    struct Case {
+        const char* hand;
+        const char* melds;
+    };
+    for (const Case& c :
+         {Case{"hearth diamondh joker club2 spade3 club3 spade3",
+               "spade9 club9 diamond9 | spadev clubv diamondv heartv spadev clubv"},
+          Case{"spade2 club2 spade3 club3 spade3",
+               "spade9 club9 joker joker | spadev clubv diamondv heartv joker joker heart2 "
+               "diamond2"}}) {
+        SCOPED_TRACE(c.hand);
+        ExpertTable table;
+        table.Build({.opponentHand = c.hand, .opponentMelds = c.melds});
+        ExpertGoOutWithWilds(table.turn);
+        EXPECT_EQ(MeldColumnSize(table, kRankThree), 0);
+        EXPECT_EQ(CheckPackInvariant(table.game), "");
+    }
+}
+
 TEST(ExpertMelding, LayingOutHoldsBackTwoCardsForEachKept) {
     const test::Position position{
         .opponentHand = "spade9 club9 diamond9 spade8 club8 diamond8 heart4",
@@ -119,6 +142,33 @@ TEST(ExpertMelding, LayingOutHoldsBackTwoCardsForEachKept) {
     ExpertMeldAllForOut(table.turn, 0);
     EXPECT_EQ(Names(table.game.state().OpponentHand), "heart4");
     EXPECT_EQ(CheckPackInvariant(table.game), "");
+}
+
+// Before the initial meld nothing goes down short of the minimum: 110 points of fives with a
+// joker and two twos, or the kings and queens (60), open at 50 but not at 120.
+TEST(ExpertMelding, BeforeTheInitialMeldOnlyWhatReachesTheMinimumGoesDown) {
+    const test::Position canasta{
+        .opponentHand = "spade5 club5 heart5 diamond5 joker spade2 club2 heart9 club10 heartb"};
+    const test::Position triples{.opponentHand =
+                                     "spadeh clubh hearth spadev clubv heartv heart4 "
+                                     "club6 spade8 diamond9 heartb club10 diamond5 "
+                                     "heart7"};
+    for (const int score : {3000, 0}) {
+        SCOPED_TRACE(score);
+        const int expected = score == 0 ? 1 : 0;
+        ExpertTable table;
+        test::Position position = canasta;
+        position.opponentScore = score;
+        table.Build(position);
+        ExpertBuildCanastas(table.turn);
+        EXPECT_EQ(MeldColumnSize(table, kFive), 7 * expected);
+
+        position = triples;
+        position.opponentScore = score;
+        table.Build(position);
+        ExpertMeldAllForOut(table.turn, 1);
+        EXPECT_EQ(table.game.state().OpponentMeldPoints, 60 * expected);
+    }
 }
 
 TEST(ExpertMelding, CanastasReachableSpendsTheWildCardsOnTheLargestGroupsFirst) {

@@ -163,6 +163,21 @@ TEST(ExpertPickUp, TheOpeningsMissingPointsGoWhereThePileFeedsMost) {
     EXPECT_EQ(Names(state.OpponentHand), "joker");
 }
 
+// The sixes and the fives (30 points) need 90 more from the twos: three go on the sixes, which
+// then hold as many wild cards as naturals, and two on the fives.
+TEST(ExpertPickUp, TheOpeningsWildCardsNeverOutnumberAMeldsNaturals) {
+    ExpertTable table;
+    table.Build({.opponentHand = "spade5 club5 heart5 spade6 club6 heart6 spade2 club2 heart2 "
+                                 "diamond2 spade2 heart9",
+                 .opponentScore = 3000});
+    ExpertMakeInitialMeld(table.turn);
+    const GameState& state = table.game.state();
+    EXPECT_EQ(state.OpponentMeldPoints, 130);
+    EXPECT_EQ(WildsInMeld(table.game.table, kFive + 1), 3);
+    EXPECT_EQ(WildsInMeld(table.game.table, kFive), 2);
+    EXPECT_EQ(Names(state.OpponentHand), "heart9");
+}
+
 TEST(ExpertPickUp, WithTheStockGoneOnlyAForcedTopCardIsTaken) {
     const test::Position position{.opponentHand = "spade5 club6 heart7",
                                   .opponentMelds = "spade9 club9 heart9",

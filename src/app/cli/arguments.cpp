@@ -28,13 +28,14 @@ const std::vector<CommandRule>& CommandRules() {
         {Command::Play, "play", {"--level", "--seed", "--set", "--out"}, {}, 1, SIZE_MAX},
         {Command::Match,
          "match",
-         {"--player", "--opponent", "--matches", "--seed", "--set", "--json"},
+         {"--player", "--opponent", "--matches", "--seed", "--set", "--standard-rules", "--json",
+          "--parts"},
          {"--player", "--opponent", "--matches", "--seed"},
          0,
          0},
         {Command::Monkey,
          "monkey",
-         {"--opponent", "--hands", "--seed", "--set"},
+         {"--opponent", "--hands", "--seed", "--set", "--standard-rules", "--progress"},
          {"--opponent", "--hands", "--seed"},
          0,
          0},
@@ -121,6 +122,15 @@ std::string ApplyOption(Options& options, const std::string& option, const std::
     return ParseCount(options.hands, option, value);
 }
 
+// The options that take no value.
+bool* FlagOf(Options& options, const std::string& option) {
+    if (option == "--json") return &options.json;
+    if (option == "--parts") return &options.parts;
+    if (option == "--progress") return &options.progress;
+    if (option == "--standard-rules") return &options.standardRules;
+    return nullptr;
+}
+
 ParsedArguments Failure(std::string error) {
     return {std::nullopt, std::move(error)};
 }
@@ -153,8 +163,8 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
             return Failure(std::string(rule->name) + " has no option " + argument);
         }
         given.insert(argument);
-        if (argument == "--json") {
-            options.json = true;
+        if (bool* flag = FlagOf(options, argument)) {
+            *flag = true;
             continue;
         }
         if (i + 1 == arguments.size()) return Failure(argument + " needs a value");
@@ -180,9 +190,9 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     return {std::move(options), {}};
 }
 
-std::string SettingsArguments(const std::vector<SettingOverride>& settings) {
-    std::string text;
-    for (const SettingOverride& setting : settings)
+std::string SettingsArguments(const Options& options) {
+    std::string text = options.standardRules ? " --standard-rules" : "";
+    for (const SettingOverride& setting : options.settings)
         text += " --set \"" + setting.name + "=" + setting.value + "\"";
     return text;
 }

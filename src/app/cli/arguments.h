@@ -30,6 +30,9 @@ struct Options {
     int matches = 0;
     int hands = 0;
     bool json = false;
+    bool parts = false;          // match: the mean hand margin by score part
+    bool progress = false;       // monkey: a line every 10,000 hands
+    bool standardRules = false;  // match, monkey: the standard rules before any --set
     std::vector<PlayerAction> actions;
 };
 
@@ -41,7 +44,8 @@ struct ParsedArguments {
 // The arguments after the program's name.
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments);
 
-// The command line's own form of the options (for a run to print how to repeat it).
-std::string SettingsArguments(const std::vector<SettingOverride>& settings);
+// The command line's own form of the rules and settings given (for a run to print how to repeat
+// it).
+std::string SettingsArguments(const Options& options);
 
 }  // namespace tavolex::cli

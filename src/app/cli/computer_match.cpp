@@ -15,11 +15,32 @@ namespace {
 // Far more turns than the pack allows without a hand ending.
 constexpr int kMaxTurnsPerHand = 1000;
 
+constexpr uint64_t kFnvPrime = 1099511628211ull;
+
 int32_t& MeldedBeforeOf(GameState& state, Side side) {
     return side == kPlayerSide ? state.PlayerMeldedBefore : state.OpponentMeldedBefore;
 }
 
+void HashNumber(uint64_t& hash, int64_t number) {
+    for (int byte = 0; byte < 8; ++byte) {
+        hash ^= static_cast<uint64_t>(number >> (8 * byte)) & 0xFF;
+        hash *= kFnvPrime;
+    }
+}
+
+std::array<int32_t, kScoreParts> PartsOf(const HandResult& result) {
+    return {result.meldPoints, result.handPoints, result.canastaBonus, result.redThreePoints,
+            result.finishBonus};
+}
+
 }  // namespace
+
+void RunningMean::Add(double value) {
+    ++count;
+    const double before = mean;
+    mean += (value - before) / static_cast<double>(count);
+    squares += (value - before) * (value - mean);
+}
 
 ComputerMatch::ComputerMatch(HeadlessGame& game, uint8_t playerLevel, uint8_t opponentLevel)
     : game_(game) {
@@ -27,11 +48,13 @@ ComputerMatch::ComputerMatch(HeadlessGame& game, uint8_t playerLevel, uint8_t op
     sides_[kOpponentSide].level = opponentLevel;
     game.table.flow = this;
     game.table.opponent = this;
+    game.dialogs.wantDetails = true;  // the score parts of every hand
 }
 
 ComputerMatch::~ComputerMatch() {
     game_.table.flow = &game_.flow;
     game_.table.opponent = nullptr;
+    game_.dialogs.wantDetails = false;
 }
 
 bool ComputerMatch::EndOfHandCheck() {
@@ -84,18 +107,26 @@ void ComputerMatch::PlaySide(Side side) {
 }
 
 void ComputerMatch::CollectResults() {
-    HeadlessDialogs& dialogs = game_.dialogs;
-    for (const ScoringInfo& scoring : dialogs.scorings)
-        hands_.push_back({scoring.playerTotal, scoring.opponentTotal});
-    for (const GameOverInfo& gameOver : dialogs.gameOvers) matchMargins_.push_back(gameOver.margin);
-    // Thousands of hands would otherwise pile up every record of the headless seams.
-    dialogs.scorings.clear();
-    dialogs.gameOvers.clear();
-    dialogs.messages.clear();
-    game_.view.moves.clear();
-    game_.sounds.events.clear();
-    game_.statistics.highscores.clear();
-    game_.statistics.matches.clear();
+    const HeadlessDialogs& dialogs = game_.dialogs;
+    for (const DetailsInfo& hand : dialogs.details) {
+        const int32_t margin = hand.player.total - hand.opponent.total;
+        ++tally_.hands;
+        tally_.margin.Add(margin);
+        if (margin != 0) ++sides_[margin > 0 ? kPlayerSide : kOpponentSide].handsWon;
+        const auto player = PartsOf(hand.player);
+        const auto opponent = PartsOf(hand.opponent);
+        for (int part = 0; part < kScoreParts; ++part)
+            tally_.parts[part].Add(player[part] - opponent[part]);
+        HashNumber(tally_.checksum, hand.player.total);
+        HashNumber(tally_.checksum, hand.opponent.total);
+    }
+    for (const GameOverInfo& gameOver : dialogs.gameOvers) {
+        ++tally_.matches;
+        if (gameOver.margin != 0)
+            ++sides_[gameOver.margin > 0 ? kPlayerSide : kOpponentSide].matchesWon;
+        HashNumber(tally_.checksum, gameOver.margin);
+    }
+    game_.ForgetRecords();
 }
 
 std::optional<std::string> ComputerMatch::PlayMatches(int matches) {
@@ -104,17 +135,17 @@ std::optional<std::string> ComputerMatch::PlayMatches(int matches) {
     // Who draws first in the run's first hand is drawn, as at start-up; then it alternates.
     table.state.PlayerStartsNext = static_cast<uint8_t>(table.random.Below(2));
     StartNewGame(table);
-    size_t handsSeen = 0;
+    long handsSeen = 0;
     int turnsThisHand = 0;
     for (;;) {
         CollectResults();
-        if (matchMargins_.size() >= static_cast<size_t>(matches)) return std::nullopt;
+        if (tally_.matches >= matches) return std::nullopt;
         if (game_.view.closed) return "the computer stopped the program (an internal failure)";
         if (state.PlayerLocked || state.Prompt != kPromptDraw) {
             return "the opponent's turn did not hand the turn back to the player";
         }
-        if (hands_.size() != handsSeen) {
-            handsSeen = hands_.size();
+        if (tally_.hands != handsSeen) {
+            handsSeen = tally_.hands;
             turnsThisHand = 0;
         } else if (++turnsThisHand > kMaxTurnsPerHand) {
             return "a hand went on for more than " + std::to_string(kMaxTurnsPerHand) + " turns";

@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "app/cli/lay_down_audit.h"
 #include "computer/computer_turn.h"
@@ -25,11 +24,30 @@ struct SideRecord {
     RefusedLayDowns refused;
     long turns = 0;
     double turnSeconds = 0;
+    long handsWon = 0;
+    long matchesWon = 0;
 };
 
-struct HandOutcome {
-    int32_t player = 0;
-    int32_t opponent = 0;
+// The parts a hand's score is made of, as the score details show them.
+enum ScorePart { kMeldsPart, kCardsLeftPart, kCanastasPart, kRedThreesPart, kGoingOutPart };
+constexpr int kScoreParts = 5;
+
+// A mean and its spread kept as the values come, so a run of any length keeps no list of them.
+struct RunningMean {
+    long count = 0;
+    double mean = 0;
+    double squares = 0;  // sum of squared deviations from the mean
+    void Add(double value);
+};
+
+// What a run has played so far, the player's side minus the opponent's: nothing in it grows
+// with the number of hands.
+struct RunTally {
+    long hands = 0;
+    long matches = 0;
+    RunningMean margin;
+    std::array<RunningMean, kScoreParts> parts;
+    uint64_t checksum = 14695981039346656037ull;  // of every hand's totals and match margin
 };
 
 class ComputerMatch : public GameFlow, public OpponentPlayer {
@@ -41,9 +59,7 @@ class ComputerMatch : public GameFlow, public OpponentPlayer {
     // when play cannot go on.
     std::optional<std::string> PlayMatches(int matches);
 
-    const std::vector<HandOutcome>& hands() const { return hands_; }
-    // The player's total minus the opponent's at the end of each match.
-    const std::vector<int32_t>& matchMargins() const { return matchMargins_; }
+    const RunTally& tally() const { return tally_; }
     const SideRecord& side(Side side) const { return sides_[side]; }
 
     // GameFlow: the check waits while a side's turn runs.
@@ -63,8 +79,7 @@ class ComputerMatch : public GameFlow, public OpponentPlayer {
     ComputerMemory playerSideMemory_;
     std::array<SideRecord, 2> sides_;
     bool turnRunning_ = false;
-    std::vector<HandOutcome> hands_;
-    std::vector<int32_t> matchMargins_;
+    RunTally tally_;
 };
 
 }  // namespace tavolex::cli

@@ -9,7 +9,7 @@ namespace tavolex::cli {
 
 int RunDeal(const Options& options, std::ostream&, std::ostream& err) {
     HeadlessGame game(options.seed);
-    ConfigureGame(game, options.settings);
+    ConfigureGame(game, options);
     // The player draws first, so the hand is saved before anyone has moved.
     game.state().PlayerStartsNext = 1;
     StartNewGame(game.table);

@@ -30,8 +30,9 @@ std::optional<int> SavedLayout(const std::string& path) {
 
 }  // namespace
 
-void ConfigureGame(HeadlessGame& game, const std::vector<SettingOverride>& settings) {
-    for (const SettingOverride& setting : settings)
+void ConfigureGame(HeadlessGame& game, const Options& options) {
+    if (options.standardRules) WriteRuleOptions(game.settings, HoyleRules());
+    for (const SettingOverride& setting : options.settings)
         game.settings.WriteValue(setting.name, setting.value);
     Table& table = game.table;
     table.state.Rules = LoadRuleOptions(game.settings);

@@ -13,9 +13,9 @@
 
 namespace tavolex::cli {
 
-// Stores the overrides in the game's settings and reads what the table window reads from them
-// at start-up. The computer plays without pauses.
-void ConfigureGame(HeadlessGame& game, const std::vector<SettingOverride>& settings);
+// Stores the standard rules when asked and then the overrides in the game's settings, and reads
+// what the table window reads from them at start-up. The computer plays without pauses.
+void ConfigureGame(HeadlessGame& game, const Options& options);
 
 // The computer of a level plays the opponent's side; without a level, the one the settings name.
 void SeatComputer(HeadlessGame& game, ComputerOpponent& computer, std::optional<uint8_t> level);

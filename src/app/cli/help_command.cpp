@@ -21,12 +21,15 @@ constexpr const char* kUsage =
       wild-shift:RANK, discard:CARD (one right click), discard-red3, undo, undo-all, end-hand,
       key:KEY. CARD as "heartb", "spade10", "joker"; RANK 2..10, J, Q, K, A, W;
       KEY F6..F10, Esc, Ctrl+F11 or a RANK.
-  tavolex-cli match --player LEVEL --opponent LEVEL --matches N --seed S [--set NAME=VALUE]...
-                    [--json]
+  tavolex-cli match --player LEVEL --opponent LEVEL --matches N --seed S [--standard-rules]
+                    [--set NAME=VALUE]... [--parts] [--json]
       computer against computer: matches and hands won, the mean hand margin with its 95%
-      confidence interval, speed, lay-downs the player would be refused, and a checksum
-  tavolex-cli monkey --opponent LEVEL --hands N --seed S [--set NAME=VALUE]...
-      random play of the player's side, checking the table after every action
+      confidence interval (--parts: and by score part), speed, lay-downs the player would be
+      refused (any of them makes the exit status 1), and a checksum
+  tavolex-cli monkey --opponent LEVEL --hands N --seed S [--standard-rules] [--set NAME=VALUE]...
+                     [--progress]
+      random play of the player's side, checking the table after every action; --progress
+      prints the speed and the hands left every 10000 hands
   tavolex-cli settings get PATH | set PATH VALUE | list [SUBKEY] | migrate
       reads, writes or lists the game's own settings, e.g. "Settings\Level"; a VALUE of
       digits (with an optional leading minus) is stored as a number, any other as a text;
@@ -39,10 +42,11 @@ constexpr const char* kUsage =
       users:ROOM, motd, say:TEXT, private:NICK:TEXT, wait:CODE (the next event CODE, at
       most 10 s), sleep:MS. "\xNN" in a TEXT sends that byte.
 
-  --set stores a settings value for the run, e.g. --set "Settings\Number of Canastas=2".
-  Exit status: 0 done, 1 a match could not go on, random play found a fault, or the game
-  server could not be reached, refused the login or did not send a waited-for event;
-  2 bad input.
+  --standard-rules plays under the standard rules (the Rules dialog's preset), and --set stores
+  a settings value for the run after them, e.g. --set "Settings\Number of Canastas=2".
+  Exit status: 0 done, 1 a match could not go on, a computer laid down what the player would be
+  refused, random play found a fault, or the game server could not be reached, refused the
+  login or did not send a waited-for event; 2 bad input.
 )";
 }  // namespace
 

@@ -58,6 +58,10 @@ void LayDownAudit::JudgeTurn(const Table& table, RefusedLayDowns& counts) const 
     }
 
     if (after.blackThrees > columns_.blackThrees && cardsLeft) ++counts.blackThreesWithCardsLeft;
+
+    // The last card stays in hand for the discard until the canastas to go out stand.
+    if (!cardsLeft && state.OpponentTally.canastaCount < state.Rules.NumberOfCanastas)
+        ++counts.handEmptiedShortOfCanastas;
 }
 
 }  // namespace tavolex::cli

@@ -15,6 +15,12 @@ struct RefusedLayDowns {
     long moreWildsThanNaturals = 0;  // columns
     long shortColumnAtDiscard = 0;   // columns of one or two cards
     long blackThreesWithCardsLeft = 0;
+    long handEmptiedShortOfCanastas = 0;
+
+    long Total() const {
+        return initialMeldBelowMinimum + moreWildsThanNaturals + shortColumnAtDiscard +
+               blackThreesWithCardsLeft + handEmptiedShortOfCanastas;
+    }
 };
 
 // Taken at the start of a turn of the opponent's side of the table, judged at its end.

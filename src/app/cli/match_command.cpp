@@ -10,7 +10,7 @@ namespace tavolex::cli {
 
 int RunMatch(const Options& options, std::ostream& out, std::ostream& err) {
     HeadlessGame game(options.seed);
-    ConfigureGame(game, options.settings);
+    ConfigureGame(game, options);
     ComputerMatch match(game, options.playerLevel, options.opponentLevel);
     const auto start = std::chrono::steady_clock::now();
     const std::optional<std::string> failure = match.PlayMatches(options.matches);
@@ -18,15 +18,23 @@ int RunMatch(const Options& options, std::ostream& out, std::ostream& err) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (failure) {
         err << "tavolex-cli: " << *failure << " (seed " << options.seed << ", after "
-            << match.hands().size() << " hands)\n";
+            << match.tally().hands << " hands)\n";
         return kExitFailed;
     }
     if (options.json) {
-        Json report = MatchReportJson(match, seconds);
+        Json report = MatchReportJson(match, seconds, options.parts);
         report["seed"] = options.seed;
         out << report.dump(1) << '\n';
     } else {
-        WriteMatchReport(out, match, seconds);
+        WriteMatchReport(out, match, seconds, options.parts);
+    }
+    // A computer may lay down only what the player may.
+    const long refused =
+        match.side(kPlayerSide).refused.Total() + match.side(kOpponentSide).refused.Total();
+    if (refused > 0) {
+        err << "tavolex-cli: " << refused << " lay-downs the player would be refused (seed "
+            << options.seed << ")\n";
+        return kExitFailed;
     }
     return kExitOk;
 }

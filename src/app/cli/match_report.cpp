@@ -11,60 +11,45 @@ namespace tavolex::cli {
 namespace {
 
 constexpr double kZ95 = 1.96;
-constexpr uint64_t kFnvOffset = 14695981039346656037ull;
-constexpr uint64_t kFnvPrime = 1099511628211ull;
 
-void HashNumber(uint64_t& hash, int64_t number) {
-    for (int byte = 0; byte < 8; ++byte) {
-        hash ^= static_cast<uint64_t>(number >> (8 * byte)) & 0xFF;
-        hash *= kFnvPrime;
-    }
-}
+// The score parts by their names in the report, in the order of ScorePart.
+constexpr const char* kPartKeys[kScoreParts] = {"melds", "cardsLeftInHand", "canastaBonuses",
+                                                "redThrees", "goingOut"};
+constexpr const char* kPartTexts[kScoreParts] = {"melds", "cards left in hand", "canasta bonuses",
+                                                 "red threes", "going out"};
 
-int32_t MarginFor(const HandOutcome& hand, Side side) {
-    const int32_t margin = hand.player - hand.opponent;
-    return side == kPlayerSide ? margin : -margin;
-}
-
-struct SideFigures {
-    long matchesWon = 0;
-    long handsWon = 0;
-    MarginSummary margin;
-    double millisecondsPerTurn = 0;
-};
-
-SideFigures FiguresFor(const ComputerMatch& match, Side side) {
-    SideFigures figures;
-    for (const int32_t margin : match.matchMargins())
-        if ((side == kPlayerSide ? margin : -margin) > 0) ++figures.matchesWon;
-    for (const HandOutcome& hand : match.hands())
-        if (MarginFor(hand, side) > 0) ++figures.handsWon;
-    figures.margin = SummarizeMargins(match.hands(), side);
-    const SideRecord& record = match.side(side);
-    if (record.turns > 0) figures.millisecondsPerTurn = 1000 * record.turnSeconds / record.turns;
-    return figures;
-}
-
-double PerThousandHands(long count, size_t hands) {
+double PerThousandHands(long count, long hands) {
     return hands == 0 ? 0 : 1000.0 * static_cast<double>(count) / static_cast<double>(hands);
 }
 
-Json SideJson(const ComputerMatch& match, Side side) {
-    const SideFigures figures = FiguresFor(match, side);
-    const RefusedLayDowns& refused = match.side(side).refused;
-    const size_t hands = match.hands().size();
-    return {{"level", LevelName(match.side(side).level)},
-            {"matchesWon", figures.matchesWon},
-            {"handsWon", figures.handsWon},
-            {"meanHandMargin", figures.margin.mean},
-            {"confidence95", {figures.margin.low, figures.margin.high}},
-            {"millisecondsPerTurn", figures.millisecondsPerTurn},
-            {"refusedPer1000Hands",
-             {{"initialMeldBelowMinimum", PerThousandHands(refused.initialMeldBelowMinimum, hands)},
-              {"moreWildsThanNaturals", PerThousandHands(refused.moreWildsThanNaturals, hands)},
-              {"shortColumnAtDiscard", PerThousandHands(refused.shortColumnAtDiscard, hands)},
-              {"blackThreesWithCardsLeft",
-               PerThousandHands(refused.blackThreesWithCardsLeft, hands)}}}};
+Json SideJson(const ComputerMatch& match, Side side, bool withParts) {
+    const SideRecord& record = match.side(side);
+    const RunTally& tally = match.tally();
+    const MarginSummary margin = SummarizeMargins(tally.margin, side);
+    const RefusedLayDowns& refused = record.refused;
+    Json json = {
+        {"level", LevelName(record.level)},
+        {"matchesWon", record.matchesWon},
+        {"handsWon", record.handsWon},
+        {"meanHandMargin", margin.mean},
+        {"confidence95", {margin.low, margin.high}},
+        {"millisecondsPerTurn", record.turns > 0 ? 1000 * record.turnSeconds / record.turns : 0.0},
+        {"refusedPer1000Hands",
+         {{"initialMeldBelowMinimum",
+           PerThousandHands(refused.initialMeldBelowMinimum, tally.hands)},
+          {"moreWildsThanNaturals", PerThousandHands(refused.moreWildsThanNaturals, tally.hands)},
+          {"shortColumnAtDiscard", PerThousandHands(refused.shortColumnAtDiscard, tally.hands)},
+          {"blackThreesWithCardsLeft",
+           PerThousandHands(refused.blackThreesWithCardsLeft, tally.hands)},
+          {"handEmptiedShortOfCanastas",
+           PerThousandHands(refused.handEmptiedShortOfCanastas, tally.hands)}}}};
+    if (withParts) {
+        Json parts = Json::object();
+        for (int part = 0; part < kScoreParts; ++part)
+            parts[kPartKeys[part]] = SummarizeMargins(tally.parts[part], side).mean;
+        json["meanHandMarginByPart"] = parts;
+    }
+    return json;
 }
 
 std::string Hex(uint64_t value) {
@@ -91,51 +76,44 @@ void WriteSide(std::ostream& out, const char* title, const Json& side) {
         << Fixed(refused["initialMeldBelowMinimum"], 1) << ", more wild cards than naturals "
         << Fixed(refused["moreWildsThanNaturals"], 1) << ", one- or two-card column at the discard "
         << Fixed(refused["shortColumnAtDiscard"], 1) << ", black threes with cards left "
-        << Fixed(refused["blackThreesWithCardsLeft"], 1) << '\n';
+        << Fixed(refused["blackThreesWithCardsLeft"], 1) << ", hand emptied short of canastas "
+        << Fixed(refused["handEmptiedShortOfCanastas"], 1) << '\n';
+    if (!side.contains("meanHandMarginByPart")) return;
+    out << "  mean hand margin by part:";
+    const Json& parts = side["meanHandMarginByPart"];
+    for (int part = 0; part < kScoreParts; ++part)
+        out << (part == 0 ? " " : ", ") << kPartTexts[part] << ' '
+            << Fixed(parts[kPartKeys[part]], 1);
+    out << '\n';
 }
 
 }  // namespace
 
-MarginSummary SummarizeMargins(const std::vector<HandOutcome>& hands, Side side) {
+MarginSummary SummarizeMargins(const RunningMean& margins, Side side) {
     MarginSummary summary;
-    if (hands.empty()) return summary;
-    const double n = static_cast<double>(hands.size());
-    double sum = 0;
-    for (const HandOutcome& hand : hands) sum += MarginFor(hand, side);
-    summary.mean = sum / n;
-    double squares = 0;
-    for (const HandOutcome& hand : hands) {
-        const double deviation = MarginFor(hand, side) - summary.mean;
-        squares += deviation * deviation;
-    }
-    const double halfWidth = hands.size() < 2 ? 0 : kZ95 * std::sqrt(squares / (n - 1) / n);
+    if (margins.count == 0) return summary;
+    const double n = static_cast<double>(margins.count);
+    summary.mean = side == kPlayerSide ? margins.mean : -margins.mean;
+    const double halfWidth =
+        margins.count < 2 ? 0 : kZ95 * std::sqrt(margins.squares / (n - 1) / n);
     summary.low = summary.mean - halfWidth;
     summary.high = summary.mean + halfWidth;
     return summary;
 }
 
-uint64_t ResultsChecksum(const ComputerMatch& match) {
-    uint64_t hash = kFnvOffset;
-    for (const HandOutcome& hand : match.hands()) {
-        HashNumber(hash, hand.player);
-        HashNumber(hash, hand.opponent);
-    }
-    for (const int32_t margin : match.matchMargins()) HashNumber(hash, margin);
-    return hash;
+Json MatchReportJson(const ComputerMatch& match, double seconds, bool withParts) {
+    const RunTally& tally = match.tally();
+    return {{"matches", tally.matches},
+            {"hands", tally.hands},
+            {"handsPerSecond", seconds > 0 ? static_cast<double>(tally.hands) / seconds : 0.0},
+            {"checksum", Hex(tally.checksum)},
+            {"player", SideJson(match, kPlayerSide, withParts)},
+            {"opponent", SideJson(match, kOpponentSide, withParts)}};
 }
 
-Json MatchReportJson(const ComputerMatch& match, double seconds) {
-    const size_t hands = match.hands().size();
-    return {{"matches", match.matchMargins().size()},
-            {"hands", hands},
-            {"handsPerSecond", seconds > 0 ? static_cast<double>(hands) / seconds : 0.0},
-            {"checksum", Hex(ResultsChecksum(match))},
-            {"player", SideJson(match, kPlayerSide)},
-            {"opponent", SideJson(match, kOpponentSide)}};
-}
-
-void WriteMatchReport(std::ostream& out, const ComputerMatch& match, double seconds) {
-    const Json report = MatchReportJson(match, seconds);
+void WriteMatchReport(std::ostream& out, const ComputerMatch& match, double seconds,
+                      bool withParts) {
+    const Json report = MatchReportJson(match, seconds, withParts);
     out << report["matches"] << " matches, " << report["hands"] << " hands, "
         << Fixed(report["handsPerSecond"], 1) << " hands per second, checksum "
         << report["checksum"].get<std::string>() << '\n';

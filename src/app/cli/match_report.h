@@ -1,9 +1,9 @@
 // The figures of a computer-against-computer run: per side the matches and hands won, the mean
-// hand margin with its 95% confidence interval and the refused lay-downs per 1,000 hands; the
-// speed; and a checksum of every result, the same for the same seed.
+// hand margin with its 95% confidence interval (and, when asked, how the score parts make it
+// up) and the refused lay-downs per 1,000 hands; the speed; and a checksum of every result, the
+// same for the same seed.
 #pragma once
 
-#include <cstdint>
 #include <iosfwd>
 
 #include "app/cli/computer_match.h"
@@ -17,11 +17,12 @@ struct MarginSummary {
     double high = 0;
 };
 
-// The mean of the side's hand totals minus the other side's.
-MarginSummary SummarizeMargins(const std::vector<HandOutcome>& hands, Side side);
-uint64_t ResultsChecksum(const ComputerMatch& match);
+// The mean of what the values measure for the player's side, seen from the side given.
+MarginSummary SummarizeMargins(const RunningMean& margins, Side side);
 
-Json MatchReportJson(const ComputerMatch& match, double seconds);
-void WriteMatchReport(std::ostream& out, const ComputerMatch& match, double seconds);
+// withParts adds the mean hand margin of each score part.
+Json MatchReportJson(const ComputerMatch& match, double seconds, bool withParts);
+void WriteMatchReport(std::ostream& out, const ComputerMatch& match, double seconds,
+                      bool withParts);
 
 }  // namespace tavolex::cli

@@ -42,7 +42,7 @@ void ReportAction(std::ostream& out, HeadlessGame& game, const PlayerAction& act
 
 int RunPlay(const Options& options, std::ostream& out, std::ostream& err) {
     HeadlessGame game(options.seed);
-    ConfigureGame(game, options.settings);
+    ConfigureGame(game, options);
     ComputerOpponent computer;
     SeatComputer(game, computer, options.level);
     if (const auto failure = OpenSavedGame(game, options.file))

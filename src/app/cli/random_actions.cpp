@@ -1,5 +1,6 @@
 #include "app/cli/random_actions.h"
 
+#include <algorithm>
 #include <array>
 
 #include "app/cli/table_invariants.h"
@@ -75,17 +76,11 @@ std::string RandomActionText(Table& table) {
     return "key:" + RandomKeyName(table);
 }
 
-// Counts the hands scored, and empties what the headless seams record, which a long run would
-// otherwise pile up.
-int TakeFinishedHands(HeadlessGame& game) {
+// Counts the hands scored, and empties what the headless seams recorded meanwhile.
+int TakeFinishedHands(HeadlessGame& game, RandomRunReport& report) {
     const int hands = static_cast<int>(game.dialogs.scorings.size());
-    game.dialogs.scorings.clear();
-    game.dialogs.gameOvers.clear();
-    game.dialogs.messages.clear();
-    game.view.moves.clear();
-    game.sounds.events.clear();
-    game.statistics.highscores.clear();
-    game.statistics.matches.clear();
+    report.mostRecords = std::max(report.mostRecords, game.RecordedCount());
+    game.ForgetRecords();
     return hands;
 }
 
@@ -126,7 +121,8 @@ PlayerAction RandomAction(Table& table) {
 
 }  // namespace
 
-RandomRunReport PlayRandomHands(HeadlessGame& game, int hands) {
+RandomRunReport PlayRandomHands(HeadlessGame& game, int hands,
+                                const std::function<void(const RandomRunReport&)>& afterHand) {
     Table& table = game.table;
     RandomRunReport report;
     std::string internalError;
@@ -136,9 +132,13 @@ RandomRunReport PlayRandomHands(HeadlessGame& game, int hands) {
     StartNewGame(table);
     int actionsThisHand = 0;
     while (!report.violation) {
-        const int finished = TakeFinishedHands(game);
-        report.hands += finished;
-        if (finished > 0) actionsThisHand = 0;
+        const int finished = TakeFinishedHands(game, report);
+        if (finished > 0) {
+            report.hands += finished;
+            actionsThisHand = 0;
+            report.handActions.clear();
+            if (afterHand) afterHand(report);
+        }
         if (report.hands >= hands) break;
         if (table.state.PlayerLocked || table.state.Prompt == kPromptHandOver) {
             report.violation = "the player cannot act: the turn did not come back";
@@ -150,7 +150,8 @@ RandomRunReport PlayRandomHands(HeadlessGame& game, int hands) {
             break;
         }
         const PlayerAction action = RandomAction(table);
-        report.actions.push_back(action.text);
+        ++report.actions;
+        report.handActions.push_back(action.text);
         const GameState before = table.state;
         const UndoList undoBefore = table.undo;
         const int beepsBefore = game.view.beeps;

@@ -2,6 +2,7 @@
 // every action. The command line's monkey and the tests share it.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,8 +14,10 @@ namespace tavolex::cli {
 
 struct RandomRunReport {
     int hands = 0;
+    long actions = 0;  // played in the whole run
     std::optional<std::string> violation;
-    std::vector<std::string> actions;  // every action played, in order
+    std::vector<std::string> handActions;  // those of the hand being played, in order
+    size_t mostRecords = 0;                // the most the seams held at once
 };
 
 // Starts a new game and plays random actions (every kind with the same chance, its card one of
@@ -22,7 +25,10 @@ struct RandomRunReport {
 // until that many hands are over or something
 // breaks: a card lost or doubled, a card outside its column, a tally that disagrees with its
 // columns, a refused action (one that beeped) that changed the game, incorrect melds that no
-// undo can put right, an internal error, or the player left unable to act. The opponent is whoever the game has seated.
-RandomRunReport PlayRandomHands(HeadlessGame& game, int hands);
+// undo can put right, an internal error, or the player left unable to act. The opponent is
+// whoever the game has seated. What the seams record is emptied after every action, so a run
+// of any length holds the same memory; afterHand sees the report after every hand.
+RandomRunReport PlayRandomHands(HeadlessGame& game, int hands,
+                                const std::function<void(const RandomRunReport&)>& afterHand = {});
 
 }  // namespace tavolex::cli

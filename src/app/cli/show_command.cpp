@@ -8,7 +8,7 @@ namespace tavolex::cli {
 
 int RunShow(const Options& options, std::ostream& out, std::ostream& err) {
     HeadlessGame game;
-    ConfigureGame(game, options.settings);
+    ConfigureGame(game, options);
     if (const auto failure = OpenSavedGame(game, options.file))
         return ReportBadInput(err, *failure);
     out << StateToJson(game.state(), game.view.status).dump(1) << '\n';
