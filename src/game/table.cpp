@@ -61,7 +61,9 @@ std::string Table::PlayerName() {
     return name.empty() ? "Player" : name;
 }
 
-std::string Table::OpponentLabelName() const { return NetworkActive ? PeerName : "Computer"; }
+std::string Table::OpponentLabelName() const {
+    return NetworkActive ? PeerName : "Computer";
+}
 
 std::string Table::OpponentSentenceName() const {
     return NetworkActive ? PeerName : "the computer";
@@ -103,18 +105,18 @@ void Table::RepaintOpponentHandRow() {
     view.InvalidateArea(0, 0, ScreenLayoutAt(Resolution).windowWidth, layout.CardHeight + 10);
 }
 
-void Table::ShowMove(const CardRecord& card, int fromX, int fromY) {
-    view.ShowCardMove(card, fromX, fromY, card.x, card.y, false);
+void Table::ShowMove(const CardRecord& card, int fromX, int fromY, bool highlight) {
+    view.ShowCardMove(card, fromX, fromY, card.x, card.y, highlight);
 }
 
-void Table::PlaceOnDiscardPile(CardRecord card) {
+void Table::PlaceOnDiscardPile(CardRecord card, bool highlight) {
     const int fromX = card.x;
     const int fromY = card.y;
     card.x = layout.LeftMargin;
     card.y = layout.DiscardTop;
     card.faceUp = 1;
     PushCard(state.DiscardPile, card);
-    ShowMove(card, fromX, fromY);
+    ShowMove(card, fromX, fromY, highlight);
 }
 
 }  // namespace tavolex

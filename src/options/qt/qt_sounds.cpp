@@ -1,10 +1,15 @@
 #include "options/qt/qt_sounds.h"
 
+#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+
+#include "options/wave_length.h"
 
 namespace tavolex {
 
@@ -29,6 +34,8 @@ void QtSounds::PlayFile(const std::string& fileName) {
     effect_ = new QSoundEffect(this);
     effect_->setSource(QUrl::fromLocalFile(path));
     effect_->play();
+    started_.start();
+    length_ = WaveFileMilliseconds(path.toStdString()).value_or(0);
 }
 
 bool QtSounds::IsPlaying() const {
@@ -37,14 +44,16 @@ bool QtSounds::IsPlaying() const {
 }
 
 void QtSounds::FinishAndClose(int maxMilliseconds) {
-    if (IsPlaying()) {
+    // Only a sound a device really plays is waited for, and no longer than what is left of it.
+    const qint64 left = std::min<qint64>(maxMilliseconds, length_ - started_.elapsed());
+    if (IsPlaying() && left > 0 && !QMediaDevices::audioOutputs().isEmpty()) {
         QEventLoop wait;
         auto checkDone = [this, &wait] {
             if (!IsPlaying()) wait.quit();
         };
         connect(effect_, &QSoundEffect::playingChanged, &wait, checkDone);
         connect(effect_, &QSoundEffect::statusChanged, &wait, checkDone);
-        QTimer::singleShot(maxMilliseconds, &wait, &QEventLoop::quit);
+        QTimer::singleShot(left, &wait, &QEventLoop::quit);
         wait.exec();
     }
     Close();

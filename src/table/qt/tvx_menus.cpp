@@ -114,6 +114,9 @@ void TfmTvxMain::BuildMenus() {
     AddItem(help, "Check &Upgrade...", "|Look for a newer version of Tavolex")->setEnabled(false);
     connect(AddItem(help, "&About...", "|Show the version of Tavolex"), &QAction::triggered, this,
             [this] { TfmAbout::Run(this, [this] { sounds_.PlayAbout(); }); });
+    for (QMenu* menu : {game, options, network, help}) {
+        connect(menu, &QMenu::aboutToHide, this, &TfmTvxMain::RestorePrompt);
+    }
 }
 
 void TfmTvxMain::ShowHallOfFame(int level, int kind, int row) {
