@@ -17,7 +17,8 @@ namespace tavolex::test {
 
 class WindowTest : public ::testing::Test {
   protected:
-    explicit WindowTest(const char* resolution = "0,0,640x480") {
+    // Without startUp the test runs the delayed start-up itself, after its own settings.
+    explicit WindowTest(const char* resolution = "0,0,640x480", bool startUp = true) {
         settings.WriteValue("Settings\\Sound", int64_t{0});
         settings.WriteValue("Settings\\Card Movement", int64_t{0});
         settings.WriteValue("Settings\\Delay", int64_t{0});
@@ -31,7 +32,7 @@ class WindowTest : public ::testing::Test {
         window->show();
         window->activateWindow();  // menu shortcuts reach only the active window
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->tmSplashTimer();
+        if (startUp) window->tmSplashTimer();
     }
 
     Table& table() { return window->table(); }
