@@ -1,5 +1,6 @@
 #include "game/table.h"
 
+#include "game/hand_columns.h"
 #include "game/status_texts.h"
 
 namespace tavolex {
@@ -92,8 +93,9 @@ void Table::RepaintOpponentMeldColumn(int column) {
 }
 
 void Table::RepaintPlayerHandArea() {
-    view.InvalidateArea(0, layout.OwnHandTop, ScreenLayoutAt(Resolution).windowWidth,
-                        ScreenLayoutAt(Resolution).windowHeight - layout.OwnHandTop);
+    const int32_t top = HandAreaTop(layout, VisibleBottom);
+    view.InvalidateArea(0, top, ScreenLayoutAt(Resolution).windowWidth,
+                        ScreenLayoutAt(Resolution).windowHeight - top);
 }
 
 void Table::RepaintPlayerMeldArea() {

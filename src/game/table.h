@@ -94,6 +94,9 @@ class Table {
     // Set when the autosave file could neither be read nor copied aside at start-up: it is then
     // never replaced nor deleted.
     bool AutosaveUnreadable = false;
+    // The lowest y of the table that the window shows (above its status bar); hand columns that
+    // would run past it are drawn closer together.
+    int32_t VisibleBottom = INT32_MAX;
 
     TableView& view;
     Dialogs& dialogs;

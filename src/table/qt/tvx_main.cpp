@@ -250,8 +250,13 @@ bool TfmTvxMain::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-// PositionHintWindow: the table's tooltips appear above their usual place.
+// PositionHintWindow: the table's tooltips appear above their usual place. The canvas's size
+// also tells the engine how much of the table shows.
 bool TfmTvxMain::eventFilter(QObject* watched, QEvent* event) {
+    // Before the canvas repaints itself at its new size.
+    if (watched == canvas_ && event->type() == QEvent::Resize) {
+        table_.VisibleBottom = canvas_->height();
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() != QEvent::ToolTip || widget == nullptr || widget->toolTip().isEmpty()) {
         return QMainWindow::eventFilter(watched, event);

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 
+#include "game/hand_columns.h"
 #include "game/memory_settings.h"
 #include "position.h"
 #include "table/qt/table_canvas.h"
@@ -49,8 +50,11 @@ class WindowTest : public ::testing::Test {
     }
     // Inside the visible strip of a card of a pile.
     static QPoint On(const CardRecord& card) { return QPoint(card.x + 5, card.y + 5); }
+    // A hand card where it is drawn: a column that would run past the status bar closes up.
     QPoint OnHand(const char* name) {
-        return On(state().PlayerHand.cards[IndexOf(state().PlayerHand, name)]);
+        const int index = IndexOf(state().PlayerHand, name);
+        const DrawnHand drawn = DrawHand(state().PlayerHand, layout(), table().VisibleBottom);
+        return QPoint(state().PlayerHand.cards[index].x + 5, drawn[index].y + 5);
     }
     QImage Painted() { return window->canvas()->Backing().toImage(); }
 
