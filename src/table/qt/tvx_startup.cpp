@@ -21,6 +21,7 @@
 #include "storage/startup_settings.h"
 #include "table/command_line.h"
 #include "table/deal.h"
+#include "table/qt/dialog_parts.h"
 #include "table/qt/table_canvas.h"
 #include "table/qt/table_painter.h"
 #include "table/qt/tvx_main.h"
@@ -47,6 +48,7 @@ QSize ScreenSize() {
 
 void TfmTvxMain::FormCreate() {
     setWindowTitle(kCaption);
+    qApp->installEventFilter(new CaptionFitter(this));
     canvas_ = new TableCanvas(this);
     canvas_->setObjectName("Table");
     setCentralWidget(canvas_);
