@@ -1,6 +1,9 @@
 // The player's hand at every window size with the tallest columns the rules allow: every card's
-// index strip lies above the status bar, shows that card and takes its clicks.
+// index strip lies above the status bar, shows that card and takes its clicks. With
+// TAVOLEX_SCREENSHOT_DIR set it also leaves a picture of each size, to be looked at.
 #include "game/hand_columns.h"
+
+#include <QDir>
 
 #include "table/hit_test.h"
 #include "window_fixture.h"
@@ -44,6 +47,11 @@ TEST_P(HandColumnsTest, EightCardsOfARankStayInSightAndWithinReach) {
                       .convertToFormat(QImage::Format_RGB32),
                   face.copy(strip).convertToFormat(QImage::Format_RGB32))
             << name;
+    }
+    const QString folder = qEnvironmentVariable("TAVOLEX_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        QDir().mkpath(folder);
+        window->grab().save(folder + "/tall-columns-" + ScreenLayoutAt(GetParam()).name + ".png");
     }
     // A column that fits keeps the place the layout gives it.
     const int lone = IndexOf(hand, "heart5");
