@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 
 #include "busy_table.h"
@@ -38,46 +39,44 @@ void BM_FullPaintBusyTable(benchmark::State& state) {
 }
 BENCHMARK(BM_FullPaintBusyTable)->Unit(benchmark::kMicrosecond);
 
-void BM_StartUpToFirstTable(benchmark::State& state) {
-    QTemporaryDir folder;
-    for (auto _ : state) {
-        MemorySettings settings;
+// A silent table window in a folder of its own, the delayed start-up left to the caller.
+struct QuietWindow {
+    QuietWindow(const std::string& resolution, int cardSpeed, bool cardMovement) {
         settings.WriteValue("Settings\\Sound", int64_t{0});
         settings.WriteValue("Settings\\Show Turns", int64_t{0});
-        // A computer that plays first would add its visible moves.
-        settings.WriteValue("Settings\\Card Movement", int64_t{0});
-        settings.WriteValue("Settings\\Resolution", std::string("0,0,1280x1024"));
+        settings.WriteValue("Settings\\Card Movement", int64_t{cardMovement});
+        settings.WriteValue("Settings\\Card Speed", int64_t{cardSpeed});
+        settings.WriteValue("Settings\\Resolution", "0,0," + resolution);
         StartOptions options;
         options.programFolder = folder.path().toStdString() + "/";
         options.arguments = {"/setup"};
         options.startTimer = false;
-        TfmTvxMain window(settings, options);
-        window.show();
-        window.tmSplashTimer();
+        window = std::make_unique<TfmTvxMain>(settings, options);
+        window->show();
+    }
+    QTemporaryDir folder;
+    MemorySettings settings;
+    std::unique_ptr<TfmTvxMain> window;
+};
+
+void BM_StartUpToFirstTable(benchmark::State& state) {
+    for (auto _ : state) {
+        // A computer that plays first would add its visible moves.
+        QuietWindow quiet("1280x1024", 10, false);
+        quiet.window->tmSplashTimer();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(window.canvas()->Backing().cacheKey());
+        benchmark::DoNotOptimize(quiet.window->canvas()->Backing().cacheKey());
     }
 }
 BENCHMARK(BM_StartUpToFirstTable)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // One card from the stock into the opponent's row, as the computer draws it.
 void BM_CardMove(benchmark::State& state) {
-    QTemporaryDir folder;
-    MemorySettings settings;
-    settings.WriteValue("Settings\\Sound", int64_t{0});
-    settings.WriteValue("Settings\\Show Turns", int64_t{0});
-    settings.WriteValue("Settings\\Card Speed", int64_t{state.range(0)});
-    settings.WriteValue("Settings\\Resolution", std::string("0,0,800x600"));
-    StartOptions options;
-    options.programFolder = folder.path().toStdString() + "/";
-    options.arguments = {"/setup"};
-    options.startTimer = false;
-    TfmTvxMain window(settings, options);
-    window.show();
-    const TableLayout& layout = window.table().layout;
+    QuietWindow quiet("800x600", static_cast<int>(state.range(0)), true);
+    const TableLayout& layout = quiet.window->table().layout;
     const CardRecord card = MakeCard(1, 0);
     for (auto _ : state) {
-        window.ShowCardMove(card, layout.LeftMargin, layout.StockTop, 300, 5, false);
+        quiet.window->ShowCardMove(card, layout.LeftMargin, layout.StockTop, 300, 5, false);
     }
 }
 BENCHMARK(BM_CardMove)
