@@ -1,5 +1,6 @@
 #include "options/wave_length.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 
@@ -35,7 +36,8 @@ std::optional<int> WaveMilliseconds(std::string_view header) {
             byteRate = Little32(header, data + kByteRateOffset);
         } else if (id == "data") {
             if (byteRate == 0) return std::nullopt;
-            return static_cast<int>(uint64_t{size} * 1000 / byteRate);
+            const uint64_t milliseconds = uint64_t{size} * 1000 / byteRate;
+            return static_cast<int>(std::min<uint64_t>(milliseconds, INT32_MAX));
         }
         // Chunks are padded to an even length.
         at = data + size + (size & 1);

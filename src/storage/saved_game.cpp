@@ -1,6 +1,5 @@
 #include "storage/saved_game.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 

@@ -33,6 +33,10 @@ TEST(WaveLength, ComesFromTheByteRateAndTheDataSize) {
     EXPECT_EQ(WaveMilliseconds(Wave(kFormat + halfSecond)), 500);
     // Other chunks, of odd length too, are stepped over.
     EXPECT_EQ(WaveMilliseconds(Wave(kFormat + Chunk("LIST", "odd") + halfSecond)), 500);
+    // An absurd header gives the longest length there is, not a negative one.
+    const std::string slow =
+        Chunk("fmt ", std::string("\1\0\1\0", 4) + Le32(1) + Le32(1) + std::string("\1\0\10\0", 4));
+    EXPECT_EQ(WaveMilliseconds(Wave(slow + "data" + Le32(0xFFFFFFFF))), INT32_MAX);
     for (const std::string& broken :
          {std::string("RIFF"), Wave(halfSecond), Wave(kFormat), "RIFX" + Wave(kFormat).substr(4),
           Wave(kFormat.substr(0, 12) + halfSecond), std::string("this is not a wave file")}) {

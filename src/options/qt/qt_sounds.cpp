@@ -43,10 +43,15 @@ bool QtSounds::IsPlaying() const {
            (effect_->isPlaying() || effect_->status() == QSoundEffect::Loading);
 }
 
+qint64 QtSounds::AudibleMillisecondsLeft() const {
+    if (!IsPlaying() || QMediaDevices::audioOutputs().isEmpty()) return 0;
+    return std::max<qint64>(0, length_ - started_.elapsed());
+}
+
 void QtSounds::FinishAndClose(int maxMilliseconds) {
     // Only a sound a device really plays is waited for, and no longer than what is left of it.
-    const qint64 left = std::min<qint64>(maxMilliseconds, length_ - started_.elapsed());
-    if (IsPlaying() && left > 0 && !QMediaDevices::audioOutputs().isEmpty()) {
+    const qint64 left = std::min<qint64>(maxMilliseconds, AudibleMillisecondsLeft());
+    if (left > 0) {
         QEventLoop wait;
         auto checkDone = [this, &wait] {
             if (!IsPlaying()) wait.quit();

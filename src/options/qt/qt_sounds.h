@@ -39,6 +39,8 @@ class QtSounds : public QObject, public Sounds {
 
   private:
     void Close();
+    // What is left of the effect's file while an audio device plays it; 0 when nothing is heard.
+    qint64 AudibleMillisecondsLeft() const;
 
     Random& random_;
     std::vector<std::string> folders_;

@@ -151,9 +151,7 @@ void TfmTvxMain::ShowCardMove(const CardRecord& card, int fromX, int fromY, int 
     }
     if (highlight) {
         canvas_->SetFloatingCard(cards_.Highlighted(card.cardId), QPoint(toX, toY));
-        QElapsedTimer shown;
-        shown.start();
-        WaitUntil(shown, kHighlightMilliseconds);
+        PauseWithHourglass(kHighlightMilliseconds);
         canvas_->SetFloatingCard(QPixmap(), {});
     }
     qApp->removeEventFilter(&blocker);
