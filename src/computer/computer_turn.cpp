@@ -43,16 +43,25 @@ void DrawForComputer(Table& table) {
     }
 }
 
-CardRecord TakeTopDiscard(Table& table) {
+namespace {
+CardRecord TakeFromPile(Table& table) {
     const CardRecord top = *PopCard(table.state.DiscardPile);
     AddToComputerHand(table, top, true);
     if (!IsRedThree(top.cardId)) PushCard(table.state.KnownOpponentCards, top);
     table.RepaintPileBox();
     return top;
 }
+}  // namespace
+
+CardRecord TakeTopDiscard(Table& table) {
+    // The card the computer takes stands out on the pile before it goes into the hand.
+    const CardRecord& top = table.state.DiscardPile.Top();
+    table.view.ShowCardMove(top, top.x, top.y, top.x, top.y, true);
+    return TakeFromPile(table);
+}
 
 void TakeRestOfPile(Table& table) {
-    while (!table.state.DiscardPile.Empty()) TakeTopDiscard(table);
+    while (!table.state.DiscardPile.Empty()) TakeFromPile(table);
 }
 
 void DiscardForComputer(TurnContext& turn, ComputerLevel& level) {
@@ -72,7 +81,7 @@ void DiscardForComputer(TurnContext& turn, ComputerLevel& level) {
     } else {
         card = PlayCardFromComputerHand(table, choice.handIndex);
     }
-    table.PlaceOnDiscardPile(card);
+    table.PlaceOnDiscardPile(card, true);
     if (IsWildRank(card.rank) || IsRedThree(card.cardId)) state.PileFrozen = 1;
 }
 

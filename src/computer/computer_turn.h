@@ -27,7 +27,7 @@ struct DiscardChoice {
 
 // The decisions a level plugs into the shared skeleton.
 class ComputerLevel {
-public:
+  public:
     virtual ~ComputerLevel() = default;
     virtual bool ShouldTakePile(TurnContext& turn) = 0;
     // Melds with the top card just added to the hand (the rest of the pile still lies there).
@@ -45,7 +45,7 @@ void PlayStandardTurn(Table& table, ComputerLevel& level);
 TurnContext BeginComputerTurn(Table& table);
 // Draws "Number of Cards" cards (red threes replaced while "Draw Extra" is on).
 void DrawForComputer(Table& table);
-// Pops the top of the discard pile into the hand.
+// Pops the top of the discard pile into the hand, marking it on the pile first.
 CardRecord TakeTopDiscard(Table& table);
 // Takes every remaining card of the discard pile into the hand, top first.
 void TakeRestOfPile(Table& table);
@@ -61,7 +61,7 @@ bool DrawAggressiveTurn(Table& table);
 
 // Plays the opponent's side at the table's ComputerLevel.
 class ComputerOpponent : public OpponentPlayer {
-public:
+  public:
     void PlayTurn(Table& table) override;
 };
 

@@ -1,5 +1,6 @@
 #include "game/table.h"
 
+#include "game/hand_columns.h"
 #include "game/status_texts.h"
 
 namespace tavolex {
@@ -61,7 +62,9 @@ std::string Table::PlayerName() {
     return name.empty() ? "Player" : name;
 }
 
-std::string Table::OpponentLabelName() const { return NetworkActive ? PeerName : "Computer"; }
+std::string Table::OpponentLabelName() const {
+    return NetworkActive ? PeerName : "Computer";
+}
 
 std::string Table::OpponentSentenceName() const {
     return NetworkActive ? PeerName : "the computer";
@@ -90,8 +93,9 @@ void Table::RepaintOpponentMeldColumn(int column) {
 }
 
 void Table::RepaintPlayerHandArea() {
-    view.InvalidateArea(0, layout.OwnHandTop, ScreenLayoutAt(Resolution).windowWidth,
-                        ScreenLayoutAt(Resolution).windowHeight - layout.OwnHandTop);
+    const int32_t top = HandAreaTop(layout, VisibleBottom);
+    view.InvalidateArea(0, top, ScreenLayoutAt(Resolution).windowWidth,
+                        ScreenLayoutAt(Resolution).windowHeight - top);
 }
 
 void Table::RepaintPlayerMeldArea() {
@@ -103,18 +107,18 @@ void Table::RepaintOpponentHandRow() {
     view.InvalidateArea(0, 0, ScreenLayoutAt(Resolution).windowWidth, layout.CardHeight + 10);
 }
 
-void Table::ShowMove(const CardRecord& card, int fromX, int fromY) {
-    view.ShowCardMove(card, fromX, fromY, card.x, card.y, false);
+void Table::ShowMove(const CardRecord& card, int fromX, int fromY, bool highlight) {
+    view.ShowCardMove(card, fromX, fromY, card.x, card.y, highlight);
 }
 
-void Table::PlaceOnDiscardPile(CardRecord card) {
+void Table::PlaceOnDiscardPile(CardRecord card, bool highlight) {
     const int fromX = card.x;
     const int fromY = card.y;
     card.x = layout.LeftMargin;
     card.y = layout.DiscardTop;
     card.faceUp = 1;
     PushCard(state.DiscardPile, card);
-    ShowMove(card, fromX, fromY);
+    ShowMove(card, fromX, fromY, highlight);
 }
 
 }  // namespace tavolex

@@ -25,7 +25,7 @@ class Table;
 
 // Plays the opponent's whole turn (the computer levels; a scripted player in tests).
 class OpponentPlayer {
-public:
+  public:
     virtual ~OpponentPlayer() = default;
     virtual void PlayTurn(Table& table) = 0;
     // Forgets what the opponent remembered of the last hand (called at each deal).
@@ -34,7 +34,7 @@ public:
 
 // Where a rule procedure hands on to the game flow.
 class GameFlow {
-public:
+  public:
     virtual ~GameFlow() = default;
     virtual bool EndOfHandCheck() = 0;
     virtual void StartOpponentTurn() = 0;
@@ -54,7 +54,7 @@ struct Seams {
 };
 
 class Table {
-public:
+  public:
     Table(const Seams& seams, Random& random);
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
@@ -91,6 +91,12 @@ public:
 
     // Where saved games without a folder go ("autosave.tvx").
     std::string ProgramFolder;
+    // Set when the autosave file could neither be read nor copied aside at start-up: it is then
+    // never replaced nor deleted.
+    bool AutosaveUnreadable = false;
+    // The lowest y of the table that the window shows (above its status bar); hand columns that
+    // would run past it are drawn closer together.
+    int32_t VisibleBottom = INT32_MAX;
 
     TableView& view;
     Dialogs& dialogs;
@@ -130,9 +136,9 @@ public:
     void RepaintPlayerHandArea();
     void RepaintPlayerMeldArea();
     void RepaintOpponentHandRow();
-    void ShowMove(const CardRecord& card, int fromX, int fromY);
+    void ShowMove(const CardRecord& card, int fromX, int fromY, bool highlight = false);
     // Lays a discarded card face up on the discard pile and shows its move there.
-    void PlaceOnDiscardPile(CardRecord card);
+    void PlaceOnDiscardPile(CardRecord card, bool highlight = false);
 };
 
 }  // namespace tavolex

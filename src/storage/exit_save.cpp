@@ -22,6 +22,7 @@ ExitSave SaveOnExit(Table& table, bool autosaveOn) {
         DeleteAutosave(table);
         return ExitSave::Deleted;
     }
+    if (table.AutosaveUnreadable) return ExitSave::Failed;
     if (!MeldsValid(table)) RewindPlayerMelding(table);
     return SaveGame(table, true) ? ExitSave::Saved : ExitSave::Failed;
 }

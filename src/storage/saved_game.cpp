@@ -1,8 +1,5 @@
 #include "storage/saved_game.h"
 
-#include <algorithm>
-#include <cctype>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -75,15 +72,36 @@ std::optional<std::string> ReadFileStart(const std::string& path, size_t limit) 
     return text;
 }
 
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return text;
+// A saved game read from its file, or the message that says why it cannot be opened; neither
+// when the file is missing.
+struct GameFile {
+    std::optional<SavedGame> game;
+    std::string error;
+};
+
+GameFile ReadGameFile(const std::string& path) {
+    const std::optional<std::string> text = ReadFileStart(path, kMaxSavedGameBytes);
+    if (!text) return {};
+    if (!text->starts_with(kSavedGameMagic)) return {std::nullopt, path + kNotSavedGameText};
+    ReadResult result = text->size() > kMaxSavedGameBytes
+                            ? ReadResult{ReadError::Damaged, std::nullopt}
+                            : ReadSavedGame(*text);
+    if (result.error == ReadError::Version) {
+        return {std::nullopt, "Version error. The file " + path + " cannot be read by Tavolex."};
+    }
+    if (!result.game) return {std::nullopt, path + " : " + kLoadErrorText};
+    return {std::move(result.game), {}};
 }
 
-bool CheckMagic(std::string_view text, const std::string& path, Dialogs& dialogs) {
-    if (text.starts_with(kSavedGameMagic)) return true;
-    dialogs.Error(UpperCase(path) + kNotSavedGameText);
+// The copy replaces an older one only once it is complete.
+bool CopyFileAtomically(const std::string& from, const std::string& to) {
+    fs::path temporary(to);
+    temporary += ".tmp";
+    std::error_code error;
+    fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, error);
+    if (!error) fs::rename(temporary, to, error);
+    if (!error) return true;
+    fs::remove(temporary, error);
     return false;
 }
 
@@ -151,6 +169,10 @@ std::string AutosavePath(const Table& table) {
     return (fs::path(table.ProgramFolder) / kAutosaveFileName).string();
 }
 
+std::string DamagedAutosavePath(const Table& table) {
+    return (fs::path(table.ProgramFolder) / kDamagedAutosaveFileName).string();
+}
+
 void CopySavedFields(const GameState& from, GameState& to) {
     for (const saved_game::PileLine& line : saved_game::kPileLines) {
         to.*line.pile = from.*line.pile;
@@ -189,27 +211,34 @@ bool LoadGame(Table& table, bool automatic, const std::optional<std::string>& pa
     const std::optional<std::string> file =
         automatic ? path.value_or(AutosavePath(table)) : table.dialogs.AskLoadFileName();
     if (!file) return false;
-    const std::optional<std::string> text = ReadFileStart(*file, kMaxSavedGameBytes);
-    if (!text || !CheckMagic(*text, *file, table.dialogs)) return false;
-
-    const ReadResult result = text->size() > kMaxSavedGameBytes
-                                  ? ReadResult{ReadError::Damaged, std::nullopt}
-                                  : ReadSavedGame(*text);
-    if (result.error == ReadError::Version) {
-        table.dialogs.Error("Version error. The file " + *file + " cannot be read by Tavolex.");
-        return false;
-    }
-    if (!result.game) {
-        table.dialogs.Error(kLoadErrorText);
-        return false;
-    }
-    ApplySavedGame(table, *result.game);
+    GameFile read = ReadGameFile(*file);
+    if (!read.error.empty()) table.dialogs.Error(read.error);
+    if (!read.game) return false;
+    ApplySavedGame(table, *read.game);
     return true;
 }
 
-bool CheckSavedGame(const std::string& path, Dialogs& dialogs) {
-    const std::optional<std::string> start = ReadFileStart(path, std::strlen(kSavedGameMagic));
-    return start && CheckMagic(*start, path, dialogs);
+bool LoadOnStartup(Table& table, const std::string& path) {
+    GameFile read = ReadGameFile(path);
+    if (read.game) {
+        table.sounds.PlayEvent(kSoundStart);
+        ApplySavedGame(table, *read.game);
+        return true;
+    }
+    if (read.error.empty()) return false;
+    // The exit save would replace the autosave file: the match it holds stays on disk beside it.
+    if (fs::path(path) == fs::path(AutosavePath(table))) {
+        const std::string kept = DamagedAutosavePath(table);
+        if (CopyFileAtomically(path, kept)) {
+            read.error += "\n\nThe damaged file was kept as " + kept + ".";
+        } else {
+            table.AutosaveUnreadable = true;
+            read.error +=
+                "\n\nThe damaged file could not be copied to " + kept + "; it stays unchanged.";
+        }
+    }
+    table.dialogs.Error(read.error);
+    return false;
 }
 
 }  // namespace tavolex

@@ -18,6 +18,7 @@ class Table;
 constexpr const char* kSavedGameMagic = "TavolexSavedGame";
 constexpr int kSavedGameVersion = 415;
 constexpr const char* kAutosaveFileName = "autosave.tvx";
+constexpr const char* kDamagedAutosaveFileName = "autosave-damaged.tvx";
 constexpr const char* kLoadErrorText =
     "An error occurred while loading the file; the game cannot be opened.";
 
@@ -47,15 +48,18 @@ ReadResult ReadSavedGame(std::string_view text);
 // Replaces the fields a saved game holds (piles, tallies and turn fields), keeping the rest.
 void CopySavedFields(const GameState& from, GameState& to);
 
-// "autosave.tvx" in the program's folder.
+// "autosave.tvx" in the program's folder, and the copy of one that could not be read.
 std::string AutosavePath(const Table& table);
+std::string DamagedAutosavePath(const Table& table);
 
 // The menu command (automatic false) and the exit, start-up and network calls (automatic true,
 // with the path given or the autosave file).
 bool SaveGame(Table& table, bool automatic, const std::optional<std::string>& path = {});
 bool LoadGame(Table& table, bool automatic, const std::optional<std::string>& path = {});
-// The magic test of the first 16 characters: a missing file fails silently, a file with another
-// start fails with a message box.
-bool CheckSavedGame(const std::string& path, Dialogs& dialogs);
+// The saved game of the command line or the autosave file at start-up, with the "Start" sound.
+// A missing file fails silently. An autosave file that cannot be read is first copied to
+// "autosave-damaged.tvx" (replacing an older copy), so a new game saved on exit cannot lose it;
+// the error box names the copy. Should the copy fail, the autosave file is left alone for good.
+bool LoadOnStartup(Table& table, const std::string& path);
 
 }  // namespace tavolex

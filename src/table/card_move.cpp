@@ -5,10 +5,24 @@
 
 namespace tavolex {
 
+namespace {
+constexpr int kSlowestMoveMilliseconds = 1000;
+constexpr int kFastestMoveMilliseconds = 250;
+constexpr int kFastestSpeed = 10;
+
+int ClampedSpeed(int cardSpeed) {
+    return std::clamp(cardSpeed, 0, kFastestSpeed);
+}
+}  // namespace
+
 int CardMoveSteps(int cardSpeed) {
-    const int speed = std::clamp(cardSpeed, 0, 10);
     // nearbyint rounds in the default mode, to nearest with ties to even.
-    return static_cast<int>(std::nearbyint(100.0 / (speed + 1)));
+    return static_cast<int>(std::nearbyint(100.0 / (ClampedSpeed(cardSpeed) + 1)));
+}
+
+int CardMoveMilliseconds(int cardSpeed) {
+    return kSlowestMoveMilliseconds - (kSlowestMoveMilliseconds - kFastestMoveMilliseconds) *
+                                          ClampedSpeed(cardSpeed) / kFastestSpeed;
 }
 
 }  // namespace tavolex

@@ -178,6 +178,8 @@ void DealHand(Table& table, bool firstOfRun) {
     } else {
         table.SetPrompt(kPromptOpponentTurn);
         state.OpponentPhase = 0;
+        // The whole new deal is on the table before the opponent's first card moves.
+        table.view.RepaintAll();
         table.flow->StartOpponentTurn();
     }
     table.view.RepaintAll();

@@ -62,7 +62,7 @@ bool FinishMatch(Table& table) {
 }  // namespace
 
 void DeleteAutosave(const Table& table) {
-    if (table.ProgramFolder.empty()) return;
+    if (table.ProgramFolder.empty() || table.AutosaveUnreadable) return;
     std::error_code ignored;
     std::filesystem::remove(std::filesystem::path(table.ProgramFolder) / "autosave.tvx", ignored);
 }

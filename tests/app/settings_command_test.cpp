@@ -32,9 +32,16 @@ TEST(SettingsCommand, SetStoresDigitsAsNumbersAndTheRestAsText) {
     EXPECT_EQ(store.ReadValue("Settings\\Delay", ""), SettingValue(int64_t{-150}));
     EXPECT_EQ(store.ReadValue("Music\\File", int64_t{0}), SettingValue(std::string("+5")));
     EXPECT_EQ(Settings(store, {"get", "settings\\level"}).out, "Expert\n");
-    const CliRun missing = Settings(store, {"get", "Settings\\Sound"});
-    EXPECT_EQ(missing.status, kExitFailed);
-    EXPECT_EQ(missing.err, "tavolex-cli: no value \"Settings\\Sound\"\n");
+    // A value not stored: the game's default when the key table knows one.
+    EXPECT_EQ(Settings(store, {"get", "Settings\\Sound"}).out, "1 (default)\n");
+    EXPECT_EQ(Settings(store, {"get", "settings\\card speed"}).out, "10 (default)\n");
+    EXPECT_EQ(Settings(store, {"get", "Network\\ProxyUser"}).out, "\"\" (default)\n");
+    for (const char* unknown : {"Settings\\Resolution", "Settings\\Nothing"}) {
+        MemorySettings empty;
+        const CliRun missing = Settings(empty, {"get", unknown});
+        EXPECT_EQ(missing.status, kExitFailed);
+        EXPECT_EQ(missing.err, std::string("tavolex-cli: no value \"") + unknown + "\"\n");
+    }
 }
 
 TEST(SettingsCommand, ListsSubkeysThenValues) {

@@ -10,6 +10,7 @@
 #include "game/status_texts.h"
 #include "game/table.h"
 #include "saved_game_test_support.h"
+#include "storage/exit_save.h"
 #include "storage/saved_game.h"
 #include "support/position.h"
 #include "table/deal.h"
@@ -31,7 +32,7 @@ const test::Position kMidHand = {
 };
 
 class RecordingFlow : public GameFlow {
-public:
+  public:
     bool EndOfHandCheck() override { return false; }
     void StartOpponentTurn() override { ++opponentTurns; }
     void DealHand(bool) override {}
@@ -47,7 +48,7 @@ std::vector<std::string> FolderEntries(const fs::path& folder) {
 }
 
 class SavedGameFile : public testing::Test {
-protected:
+  protected:
     test::ScratchFolder folder;
     std::string path = folder.File("game.tvx");
 };
@@ -281,31 +282,76 @@ TEST_F(SavedGameFile, AWriteLeavesNoTemporaryFileBehindWhetherItWorksOrNot) {
     EXPECT_EQ(game.dialogs.messages.size(), 1u);
 }
 
-TEST_F(SavedGameFile, AMissingFileFailsSilentlyAndAnotherFileIsNamedInUpperCase) {
+// Every refusal names the file as it was given; nothing of the running game changes.
+TEST_F(SavedGameFile, AMissingFileFailsSilentlyAndEveryOtherRefusalNamesTheFileAsGiven) {
     HeadlessGame game(6, 1);
     DealHand(game.table, true);
     const GameState before = game.state();
 
-    EXPECT_FALSE(CheckSavedGame(folder.File("absent.tvx"), game.dialogs));
     EXPECT_FALSE(LoadGame(game.table, true, folder.File("absent.tvx")));
     EXPECT_TRUE(game.dialogs.messages.empty());
 
-    const std::string other = folder.File("notes.tvx");
-    for (const char* start : {"Tavolex", "Some other text entirely"}) {
-        test::WriteFile(other, start);
+    const std::string other = folder.File("My Notes.tvx");
+    const struct {
+        const char* text;
+        std::string message;
+    } cases[] = {
+        {"Tavolex", other + " : this file is not a Tavolex saved game"},
+        {"Some other text entirely", other + " : this file is not a Tavolex saved game"},
+        {"TavolexSavedGame 414 1 ",
+         "Version error. The file " + other + " cannot be read by Tavolex."},
+        {"TavolexSavedGame 415 1 7 x", other + " : " + kLoadErrorText},
+    };
+    for (const auto& c : cases) {
+        test::WriteFile(other, c.text);
         game.dialogs.messages.clear();
-        EXPECT_FALSE(CheckSavedGame(other, game.dialogs));
         EXPECT_FALSE(LoadGame(game.table, true, other));
-        ASSERT_EQ(game.dialogs.messages.size(), 2u);
-        for (const auto& message : game.dialogs.messages) {
-            EXPECT_EQ(message.text,
-                      test::UpperCase(other) + " : this file is not a Tavolex saved game");
-        }
+        ASSERT_EQ(game.dialogs.messages.size(), 1u);
+        EXPECT_EQ(game.dialogs.messages[0].text, c.message);
     }
     EXPECT_TRUE(game.state() == before);
+}
 
-    ASSERT_TRUE(SaveGame(game.table, true, path));
-    EXPECT_TRUE(CheckSavedGame(path, game.dialogs));
+// An autosave file that cannot be read outlives the new match that replaces it on exit.
+TEST_F(SavedGameFile, ADamagedAutosaveIsKeptAsideAndNamedBeforeANewGameReplacesIt) {
+    HeadlessGame game(6, 1);
+    game.table.ProgramFolder = folder.Path().string();
+    const std::string autosave = AutosavePath(game.table);
+    const std::string kept = folder.File("autosave-damaged.tvx");
+    const std::string damaged = "TavolexSavedGame 415 1 damaged";
+    test::WriteFile(autosave, damaged);
+    test::WriteFile(kept, "an older damaged game");
+
+    EXPECT_FALSE(LoadOnStartup(game.table, autosave));
+    ASSERT_EQ(game.dialogs.messages.size(), 1u);
+    EXPECT_EQ(game.dialogs.messages[0].text,
+              autosave + " : " + kLoadErrorText + "\n\nThe damaged file was kept as " + kept + ".");
+    EXPECT_EQ(test::ReadFile(kept), damaged);
+
+    DealHand(game.table, true);
+    game.state().GameInProgress = 1;
+    EXPECT_EQ(SaveOnExit(game.table, true), ExitSave::Saved);
+    EXPECT_EQ(test::ReadFile(kept), damaged);
+    EXPECT_NE(test::ReadFile(autosave), damaged);
+}
+
+// Where no copy can be made the unreadable file is never replaced nor deleted.
+TEST_F(SavedGameFile, ADamagedAutosaveThatCannotBeCopiedStaysUntouched) {
+    HeadlessGame game(6, 1);
+    game.table.ProgramFolder = folder.Path().string();
+    const std::string autosave = AutosavePath(game.table);
+    test::WriteFile(autosave, "not a game");
+    fs::create_directories(fs::path(folder.File("autosave-damaged.tvx")) / "in the way");
+
+    EXPECT_FALSE(LoadOnStartup(game.table, autosave));
+    ASSERT_EQ(game.dialogs.messages.size(), 1u);
+    EXPECT_NE(game.dialogs.messages[0].text.find("could not be copied"), std::string::npos);
+    DealHand(game.table, true);
+    for (const bool inProgress : {true, false}) {
+        game.state().GameInProgress = inProgress;
+        EXPECT_EQ(SaveOnExit(game.table, true), inProgress ? ExitSave::Failed : ExitSave::Deleted);
+        EXPECT_EQ(test::ReadFile(autosave), "not a game");
+    }
 }
 
 }  // namespace

@@ -115,7 +115,7 @@ const Damage kDamages[] = {
 };
 
 class DamagedSavedGame : public testing::TestWithParam<Damage> {
-protected:
+  protected:
     // A dealt hand at 800 x 600, with the damage done to its text.
     std::string DamagedText() {
         HeadlessGame writer(21, 1);
@@ -147,8 +147,8 @@ TEST_P(DamagedSavedGame, LeavesTheRunningGameAsItWas) {
         GetParam().error == ReadError::Version
             ? "Version error. The file " + path + " cannot be read by Tavolex."
         : GetParam().error == ReadError::NotSavedGame
-            ? test::UpperCase(path) + " : this file is not a Tavolex saved game"
-            : kLoadErrorText;
+            ? path + " : this file is not a Tavolex saved game"
+            : path + " : " + kLoadErrorText;
     EXPECT_EQ(game.dialogs.messages[0].text, expected);
 }
 

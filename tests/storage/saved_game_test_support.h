@@ -41,18 +41,13 @@ inline void WriteFile(const std::filesystem::path& path, const std::string& text
     std::ofstream(path, std::ios::binary) << text;
 }
 
-inline std::string UpperCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 inline std::filesystem::path TestData(const std::string& relative) {
     return std::filesystem::path(TAVOLEX_TEST_DATA) / relative;
 }
 
 // A folder of its own for one test, removed with everything in it afterwards.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder() {
         path_ = std::filesystem::temp_directory_path() /
                 ("tavolex-saved-game-" + std::to_string(std::random_device{}()));
@@ -68,7 +63,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -52,6 +52,10 @@ TEST(CardMove, StepsFromTheSpeedRoundHalfToEven) {
     EXPECT_EQ(CardMoveSteps(0), 100);
     EXPECT_EQ(CardMoveSteps(-4), 100);
     EXPECT_EQ(CardMoveSteps(99), 9);
+    // The whole move: a quarter second at full speed, a second at the slowest.
+    EXPECT_EQ(CardMoveMilliseconds(10), 250);
+    EXPECT_EQ(CardMoveMilliseconds(5), 625);
+    EXPECT_EQ(CardMoveMilliseconds(-1), 1000);
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ constexpr const char* kUsage =
       random play of the player's side, checking the table after every action; --progress
       prints the speed and the hands left every 10000 hands
   tavolex-cli settings get PATH | set PATH VALUE | list [SUBKEY] | migrate
-      reads, writes or lists the game's own settings, e.g. "Settings\Level"; a VALUE of
+      reads, writes or lists the game's own settings, e.g. "Settings\Level"; get shows a
+      value not stored as the default the game uses, marked (default); a VALUE of
       digits (with an optional leading minus) is stored as a number, any other as a text;
       migrate upgrades the settings of an older version as the game does at start
   tavolex-cli lobby --server HOST:PORT --nick NAME [--register] REQUEST...

@@ -1,10 +1,14 @@
 #include "app/cli/settings_command.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <optional>
 #include <ostream>
 
 #include "app/cli/commands.h"
 #include "game/settings_store.h"
+#include "storage/settings_keys.h"
 #include "storage/settings_migration.h"
 
 namespace tavolex::cli {
@@ -27,6 +31,38 @@ SettingValue ValueFromArgument(const std::string& text) {
     const auto [ptr, ec] = std::from_chars(text.data(), end, number);
     if (!text.empty() && text[0] != '+' && ec == std::errc() && ptr == end) return number;
     return text;
+}
+
+bool SamePath(const std::string& a, const std::string& b) {
+    return std::ranges::equal(
+        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
+}
+
+// The default the game reads for a value that is not stored, when the key table knows it (the
+// window placement's depends on the screen, the lobby's colour on the desktop's).
+std::optional<std::string> KnownDefault(const std::string& path) {
+    if (SamePath(path, kResolutionKey.path) || SamePath(path, kNetworkBackgroundColorKey.path)) {
+        return std::nullopt;
+    }
+    for (const SettingKey& key : AllSettingKeys()) {
+        if (!SamePath(path, key.path)) continue;
+        if (key.type != SettingType::Text) return std::to_string(key.number);
+        return key.text.empty() ? "\"\"" : key.text;
+    }
+    return std::nullopt;
+}
+
+int Get(SettingsStore& store, const std::string& path, std::ostream& out, std::ostream& err) {
+    if (store.ValueExists(path)) {
+        out << ValueText(store.ReadValue(path, "")) << '\n';
+        return kExitOk;
+    }
+    if (const std::optional<std::string> value = KnownDefault(path)) {
+        out << *value << " (default)\n";
+        return kExitOk;
+    }
+    err << "tavolex-cli: no value \"" << path << "\"\n";
+    return kExitFailed;
 }
 
 int List(SettingsStore& store, const std::string& subkey, std::ostream& out) {
@@ -55,12 +91,7 @@ int RunSettings(const std::vector<std::string>& arguments, SettingsStore& store,
     const std::string verb = arguments.empty() ? "" : arguments[0];
     const size_t count = arguments.size();
     if (verb == "get" && count == 2 && !arguments[1].empty()) {
-        if (!store.ValueExists(arguments[1])) {
-            err << "tavolex-cli: no value \"" << arguments[1] << "\"\n";
-            return kExitFailed;
-        }
-        out << ValueText(store.ReadValue(arguments[1], "")) << '\n';
-        return kExitOk;
+        return Get(store, arguments[1], out, err);
     }
     if (verb == "set" && count == 3 && !arguments[1].empty()) {
         store.WriteValue(arguments[1], ValueFromArgument(arguments[2]));

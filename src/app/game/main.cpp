@@ -9,8 +9,8 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    // No display name as well: the platform would append it to every window's caption.
     QApplication::setApplicationName("Tavolex");
-    QApplication::setApplicationDisplayName("Tavolex");
 
     tavolex::SplashWindow splash;
     splash.move(splash.screen()->geometry().center() - splash.rect().center());

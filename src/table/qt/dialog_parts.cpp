@@ -1,13 +1,39 @@
 #include "table/qt/dialog_parts.h"
 
+#include <QApplication>
 #include <QDialog>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QWhatsThis>
+#include <algorithm>
 
 namespace tavolex {
+
+namespace {
+// The title bar's icon, its three buttons and the margins between them.
+constexpr int kTitleBarFurniture = 110;
+}  // namespace
+
+int CaptionWidth(const QString& caption) {
+    QFont font = QApplication::font();
+    font.setBold(true);
+    return QFontMetrics(font).horizontalAdvance(caption) + kTitleBarFurniture;
+}
+
+bool CaptionFitter::eventFilter(QObject* watched, QEvent* event) {
+    auto* dialog = qobject_cast<QDialog*>(watched);
+    if (event->type() != QEvent::Show || dialog == nullptr || !dialog->isWindow()) return false;
+    const int needed = CaptionWidth(dialog->windowTitle());
+    if (dialog->width() >= needed) return false;
+    dialog->setMaximumWidth(std::max(dialog->maximumWidth(), needed));
+    dialog->setMinimumWidth(needed);
+    dialog->resize(needed, dialog->height());
+    return false;
+}
 
 QLabel* HeadingLabel(const QString& text) {
     auto* label = new QLabel(text);

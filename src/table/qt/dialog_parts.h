@@ -2,6 +2,7 @@
 // "What's This?" pop-up menu on their controls.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <cstdint>
 #include <string>
@@ -29,6 +30,18 @@ QFrame* HorizontalRule();
 // "Your Score:", the opponent's score and, under a line, the "Difference:".
 QGridLayout* ScoreTable(const QString& opponentLabel, int32_t playerScore, int32_t opponentScore,
                         int32_t difference);
+
+// The width a window needs for its caption to show whole in a title bar beside the window
+// manager's icon and buttons.
+int CaptionWidth(const QString& caption);
+
+// Widens every dialog the application shows to its caption's width (installed on the
+// application): title bars cut a caption rather than widen the window.
+class CaptionFitter : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 // Right-clicking a control that has a "What's This?" text (or lies inside one that has) offers
 // the single item "What's This?", which shows that text.

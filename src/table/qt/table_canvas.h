@@ -22,6 +22,7 @@ class TableCanvas : public QWidget {
     // A card drawn above the table (a move in progress); a null pixmap removes it.
     void SetFloatingCard(const QPixmap& card, QPoint topLeft);
     const QPixmap& Backing() const { return backing_; }
+    bool ShowsFloatingCard() const { return !floating_.isNull(); }
 
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint)> onMouseUp;
     std::function<void()> onMouseMove;

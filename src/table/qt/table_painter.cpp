@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "game/hand_columns.h"
 #include "game/table.h"
 #include "table/qt/card_images.h"
 
@@ -60,7 +61,11 @@ void PaintPiles(Painting& p, int spreadHeight) {
     }
     p.Pile(state.OpponentMelds);
     p.Pile(state.PlayerMelds);
-    p.Pile(state.PlayerHand);
+    const DrawnHand drawn = DrawHand(state.PlayerHand, p.layout(), p.table.VisibleBottom);
+    for (int i = 0; i < state.PlayerHand.count; ++i) {
+        const CardRecord& card = state.PlayerHand.cards[i];
+        p.Card(card, card.faceUp != 0, card.x, drawn[i].y);
+    }
 }
 
 void PaintFrame(Painting& p, int textHeight, int spreadHeight) {

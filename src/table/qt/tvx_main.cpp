@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QToolTip>
+#include <algorithm>
+#include <chrono>
 
 #include "options/qt/media_folders.h"
 #include "table/card_move.h"
@@ -26,8 +28,6 @@ namespace {
 
 constexpr int kLedMilliseconds = 600;
 constexpr int kHighlightMilliseconds = 400;
-// Steps of a card's move are paced so that the move is seen on a fast machine too.
-constexpr int kMoveStepMilliseconds = 6;
 // Tooltips of the table stand clear of the cards and panels they explain.
 constexpr int kHintRaise = 40;
 
@@ -51,6 +51,15 @@ class InputBlocker : public QObject {
         }
     }
 };
+
+// Lets the window paint (the caller blocks the user's input) until the clock has run to the
+// given time; pending events are handled even when that time has passed.
+void WaitUntil(const QElapsedTimer& clock, qint64 milliseconds) {
+    const qint64 left = std::max<qint64>(0, milliseconds - clock.elapsed());
+    QEventLoop loop;
+    QTimer::singleShot(std::chrono::milliseconds(left), Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 MouseButton EngineButton(Qt::MouseButton button) {
     if (button == Qt::LeftButton) return MouseButton::Left;
@@ -122,18 +131,21 @@ void TfmTvxMain::ShowCardMove(const CardRecord& card, int fromX, int fromY, int 
     moving_ = true;
     const bool hourglassBefore = hourglass_;
     SetHourglass(true);
-    if (cardMovement_) {
+    InputBlocker blocker;
+    qApp->installEventFilter(&blocker);
+    // A card that stays where it is has nothing to show but its highlight.
+    if (cardMovement_ && (fromX != toX || fromY != toY)) {
         // A hidden card moves as its back: the opponent's draws stay secret.
         const QPixmap& image = card.faceUp ? cards_.Face(card.cardId) : cards_.Back(card.deck);
         const int steps = CardMoveSteps(cardSpeed_);
+        const int duration = CardMoveMilliseconds(cardSpeed_);
         QElapsedTimer pace;
+        pace.start();
         for (int step = 1; step <= steps; ++step) {
-            pace.start();
             const QPoint at(fromX + qRound((toX - fromX) * double(step) / steps),
                             fromY + qRound((toY - fromY) * double(step) / steps));
             canvas_->SetFloatingCard(image, at);
-            while (pace.elapsed() < kMoveStepMilliseconds) {
-            }
+            WaitUntil(pace, qint64(duration) * step / steps);
         }
         canvas_->SetFloatingCard(QPixmap(), {});
     }
@@ -142,6 +154,7 @@ void TfmTvxMain::ShowCardMove(const CardRecord& card, int fromX, int fromY, int 
         PauseWithHourglass(kHighlightMilliseconds);
         canvas_->SetFloatingCard(QPixmap(), {});
     }
+    qApp->removeEventFilter(&blocker);
     SetHourglass(hourglassBefore);
     moving_ = false;
 }
@@ -161,9 +174,9 @@ void TfmTvxMain::PauseWithHourglass(int milliseconds) {
     SetHourglass(true);
     InputBlocker blocker;
     qApp->installEventFilter(&blocker);
-    QEventLoop loop;
-    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
-    loop.exec();
+    QElapsedTimer pause;
+    pause.start();
+    WaitUntil(pause, milliseconds);
     qApp->removeEventFilter(&blocker);
     SetHourglass(hourglassBefore);
 }
@@ -235,8 +248,13 @@ bool TfmTvxMain::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
-// PositionHintWindow: the table's tooltips appear above their usual place.
+// PositionHintWindow: the table's tooltips appear above their usual place. The canvas's size
+// also tells the engine how much of the table shows.
 bool TfmTvxMain::eventFilter(QObject* watched, QEvent* event) {
+    // Before the canvas repaints itself at its new size.
+    if (watched == canvas_ && event->type() == QEvent::Resize) {
+        table_.VisibleBottom = canvas_->height();
+    }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (event->type() != QEvent::ToolTip || widget == nullptr || widget->toolTip().isEmpty()) {
         return QMainWindow::eventFilter(watched, event);
@@ -257,7 +275,7 @@ void TfmTvxMain::FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modif
         [&] { PlayerClick(table_, EngineButton(button), EngineShift(modifiers), at.x(), at.y()); });
 }
 
-void TfmTvxMain::FormMouseMove() {
+void TfmTvxMain::RestorePrompt() {
     if (!transientStatus_) return;
     transientStatus_ = false;
     table_.SetPrompt(table_.state.Prompt);

@@ -117,7 +117,9 @@ class TfmTvxMain : public QMainWindow, public TableView {
     // outermost call has returned.
     void RunEngine(const std::function<void()>& operation);
     void FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
-    void FormMouseMove();
+    // After a menu's hint: the turn's prompt comes back (on the next mouse move over the table
+    // and when a menu closes).
+    void RestorePrompt();
     bool FormKeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     SettingsStore& settings_;

@@ -124,6 +124,9 @@ void TfmTvxMain::BuildMenus() {
             [this] { TfmCheckUpgrade(http_, ReadWebServer(settings_), this).exec(); });
     connect(AddItem(help, "&About...", "|Show the version of Tavolex"), &QAction::triggered, this,
             [this] { TfmAbout::Run(this, [this] { sounds_.PlayAbout(); }); });
+    for (QMenu* menu : {game, options, network, help}) {
+        connect(menu, &QMenu::aboutToHide, this, &TfmTvxMain::RestorePrompt);
+    }
 }
 
 void TfmTvxMain::ShowHallOfFame(int level, int kind, int row) {

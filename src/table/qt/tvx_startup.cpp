@@ -1,6 +1,7 @@
 // Start-up and shutdown of the table window.
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
@@ -20,6 +21,7 @@
 #include "storage/startup_settings.h"
 #include "table/command_line.h"
 #include "table/deal.h"
+#include "table/qt/dialog_parts.h"
 #include "table/qt/table_canvas.h"
 #include "table/qt/table_painter.h"
 #include "table/qt/tvx_main.h"
@@ -46,6 +48,7 @@ QSize ScreenSize() {
 
 void TfmTvxMain::FormCreate() {
     setWindowTitle(kCaption);
+    qApp->installEventFilter(new CaptionFitter(this));
     canvas_ = new TableCanvas(this);
     canvas_->setObjectName("Table");
     setCentralWidget(canvas_);
@@ -54,7 +57,7 @@ void TfmTvxMain::FormCreate() {
     });
     canvas_->onMouseUp = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers,
                                 QPoint at) { FormMouseUp(button, modifiers, at); };
-    canvas_->onMouseMove = [this] { FormMouseMove(); };
+    canvas_->onMouseMove = [this] { RestorePrompt(); };
     canvas_->onKeyDown = [this](int key, Qt::KeyboardModifiers modifiers) {
         return FormKeyDown(key, modifiers);
     };
@@ -86,6 +89,8 @@ void TfmTvxMain::FormCreate() {
     table_.PaintSuppressed = 1;
     table_.NetworkActive = false;
     table_.state.PlayerStartsNext = random_.Real() > 0.5;
+    // The score panels take their width before the first deal fills them.
+    UpdateStatusPanels();
     if (options_.startTimer) {
         tmSplash_.setSingleShot(true);
         connect(&tmSplash_, &QTimer::timeout, this, [this] { tmSplashTimer(); });
@@ -171,6 +176,8 @@ void TfmTvxMain::ApplyScreenLayout() {
 void TfmTvxMain::tmSplashTimer() {
     tmSplash_.stop();
     emit StartedUp();
+    // The splash leaves the screen before the opponent's first card can move.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     table_.layout = ComputeTableLayout(table_.Resolution);
     BuildCardImages();
     if (statistics_.players.List.size() > 1 && selectPlayerOnStartup_) {
@@ -178,7 +185,6 @@ void TfmTvxMain::tmSplashTimer() {
     }
     const StartupCommand command =
         EvaluateCommandLine(options_.arguments, autosave_, AutosavePath(table_));
-    const bool loadValid = command.loadFileName && CheckSavedGame(*command.loadFileName, dialogs_);
     table_.PaintSuppressed = 0;
     table_.TableShowing = isVisible();
     if (command.openLobby) {
@@ -186,10 +192,7 @@ void TfmTvxMain::tmSplashTimer() {
         return;
     }
     RunEngine([&] {
-        if (loadValid) {
-            sounds_.PlayEvent(kSoundStart);
-            if (LoadGame(table_, true, *command.loadFileName)) return;
-        }
+        if (command.loadFileName && LoadOnStartup(table_, *command.loadFileName)) return;
         flow_.DealHand(true);
     });
     RepaintAll();

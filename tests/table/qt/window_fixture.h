@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 
+#include "game/hand_columns.h"
 #include "game/memory_settings.h"
 #include "position.h"
 #include "table/qt/table_canvas.h"
@@ -17,7 +18,8 @@ namespace tavolex::test {
 
 class WindowTest : public ::testing::Test {
   protected:
-    explicit WindowTest(const char* resolution = "0,0,640x480") {
+    // Without startUp the test runs the delayed start-up itself, after its own settings.
+    explicit WindowTest(const char* resolution = "0,0,640x480", bool startUp = true) {
         settings.WriteValue("Settings\\Sound", int64_t{0});
         settings.WriteValue("Settings\\Card Movement", int64_t{0});
         settings.WriteValue("Settings\\Delay", int64_t{0});
@@ -31,7 +33,7 @@ class WindowTest : public ::testing::Test {
         window->show();
         window->activateWindow();  // menu shortcuts reach only the active window
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->tmSplashTimer();
+        if (startUp) window->tmSplashTimer();
     }
 
     Table& table() { return window->table(); }
@@ -48,8 +50,11 @@ class WindowTest : public ::testing::Test {
     }
     // Inside the visible strip of a card of a pile.
     static QPoint On(const CardRecord& card) { return QPoint(card.x + 5, card.y + 5); }
+    // A hand card where it is drawn: a column that would run past the status bar closes up.
     QPoint OnHand(const char* name) {
-        return On(state().PlayerHand.cards[IndexOf(state().PlayerHand, name)]);
+        const int index = IndexOf(state().PlayerHand, name);
+        const DrawnHand drawn = DrawHand(state().PlayerHand, layout(), table().VisibleBottom);
+        return QPoint(state().PlayerHand.cards[index].x + 5, drawn[index].y + 5);
     }
     QImage Painted() { return window->canvas()->Backing().toImage(); }
 
