@@ -31,10 +31,14 @@ foreach(preset default standard)
                      --seed 17 ${rules})
 endforeach()
 
-# Two lobby clients chatting on the real server.
+# Lobby clients chatting and agreeing on matches on the real server.
 if(TARGET tavolex-server)
     add_test(NAME cli_lobby_chat
              COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/lobby_chat.sh $<TARGET_FILE:tavolex-cli>
                      $<TARGET_FILE:tavolex-server>)
     set_tests_properties(cli_lobby_chat PROPERTIES TIMEOUT 60)
+    add_test(NAME cli_lobby_invitations
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/lobby_invitations.sh
+                     $<TARGET_FILE:tavolex-cli> $<TARGET_FILE:tavolex-server>)
+    set_tests_properties(cli_lobby_invitations PROPERTIES TIMEOUT 120)
 endif()

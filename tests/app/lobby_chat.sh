@@ -6,36 +6,8 @@ set -euo pipefail
 cli=$1
 server=$2
 
-work=$(mktemp -d)
-server_pid=
-cleanup() {
-    if [ -n "$server_pid" ]; then
-        kill "$server_pid" 2>/dev/null || true
-        wait "$server_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    for log in "$work"/*.log; do echo "--- $log" >&2; cat "$log" >&2; done
-    exit 1
-}
-# Waits up to 10 s for a line in a file.
-wait_for() {
-    for _ in $(seq 100); do
-        grep -q -- "$2" "$1" 2>/dev/null && return 0
-        sleep 0.1
-    done
-    fail "no \"$2\" in $1"
-}
-
-"$server" --listen 127.0.0.1 --port 0 --http-port -1 --database "$work/server.db" \
-    >"$work/server.log" 2>&1 &
-server_pid=$!
-wait_for "$work/server.log" "lobby on"
-port=$(sed -n 's/.*lobby on 127\.0\.0\.1:\([0-9]*\).*/\1/p' "$work/server.log")
-address=127.0.0.1:$port
+source "$(dirname "$0")/lobby_server.sh"
+start_server server
 
 # Bad arguments and a server nobody answers at.
 status=0; "$cli" lobby --nick anna rooms 2>/dev/null || status=$?
@@ -55,7 +27,7 @@ wait "$ben_pid" || fail "ben's run failed"
 
 grep -qx "2071 anna" "$work/ben.log" || fail "ben did not see anna arrive"
 grep -qx "2040 ben hello there" "$work/ben.log" || fail "ben did not see his own chat"
-grep -qx "2040 ben hello there" "$work/anna.log" || fail "anna did not see the chat"
+grep -qx "chat: ben: hello there" "$work/anna.log" || fail "anna did not see the chat"
 grep -qx '2121 ben 8\\xfe12\\xff' "$work/anna.log" || fail "the private command changed"
 grep -qx "2051 LOBBY-Tavolex501" "$work/anna.log" || fail "no lobby room in the room list"
 

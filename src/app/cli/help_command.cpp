@@ -31,13 +31,20 @@ constexpr const char* kUsage =
       reads, writes or lists the game's own settings, e.g. "Settings\Level"; a VALUE of
       digits (with an optional leading minus) is stored as a number, any other as a text;
       migrate upgrades the settings of an older version as the game does at start
-  tavolex-cli lobby --server HOST:PORT --nick NAME [--register] REQUEST...
-      logs in to a game server (registering the name first with --register), makes the
-      requests in order, then disconnects. Every event received prints as one line
-      "CODE TEXT", bytes outside printable ASCII as \xNN (\xfe, \xff).
+  tavolex-cli lobby --server HOST:PORT --nick NAME [--register] [--room PRIVATE] REQUEST...
+      logs in to a game server as the game's lobby does (an unknown name is registered;
+      --register insists on a new name; --room goes on to that private lobby room), makes
+      the requests in order, then disconnects. Every event received prints as one line
+      "CODE TEXT", bytes outside printable ASCII as \xNN (\xfe, \xff); the lobby's chat
+      lines print as "chat: LINE", its "Now Playing" list as "playing: A - B, ...", and
+      each change of its state (0 offline ... 2 available, 3 inviting, 4 accepted, 6
+      playing) as "state N".
       REQUEST: join:ROOM, create:ROOM:TYPE (TYPE 0 lobby room, 2 game room), rooms,
       users:ROOM, motd, say:TEXT, private:NICK:TEXT, wait:CODE (the next event CODE, at
-      most 10 s), sleep:MS. "\xNN" in a TEXT sends that byte.
+      most 10 s), sleep:MS, hold:MS (sleeps without reading events), invite:NICK, accept
+      or decline (the next invitation, waiting at most 10 s for it), cancel, state:N
+      (waits at most 10 s for the lobby's state N).
+      "\xNN" in a TEXT sends that byte.
 
   --set stores a settings value for the run, e.g. --set "Settings\Number of Canastas=2".
   Exit status: 0 done, 1 a match could not go on, random play found a fault, or the game

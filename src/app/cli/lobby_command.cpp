@@ -1,12 +1,18 @@
 // "tavolex-cli lobby": a scriptable client of the game server on the program's own protocol
 // code, so scripts, tests and a person can talk to a server without the window.
 #include <charconv>
+#include <chrono>
 #include <map>
 #include <ostream>
+#include <thread>
 #include <variant>
 
 #include "app/cli/commands.h"
 #include "app/cli/posix_game_server.h"
+#include "game/headless_seams.h"
+#include "game/memory_settings.h"
+#include "lobby/event_words.h"
+#include "lobby/lobby.h"
 
 namespace tavolex::cli {
 
@@ -16,16 +22,18 @@ namespace {
 constexpr int kWaitMilliseconds = 10000;
 
 struct LobbyRequest {
-    std::string verb;   // join, create, rooms, users, motd, say, private, wait, sleep
+    std::string verb;   // join, create, rooms, users, motd, say, private, wait, sleep, hold,
+                        // invite, accept, decline, cancel, state
     std::string first;  // room, text or nickname
     std::string second;
-    int number = 0;  // wait's code, sleep's milliseconds
+    int number = 0;  // wait's code, sleep's and hold's milliseconds, the lobby state awaited
 };
 
 struct LobbyOptions {
     std::string host;
     int port = 0;
     std::string nickname;
+    std::string privateRoom;  // logs in to this private lobby room when not empty
     bool registerFirst = false;
     std::vector<LobbyRequest> requests;
 };
@@ -82,8 +90,10 @@ std::variant<LobbyRequest, std::string> ParseRequest(const std::string& argument
         colon == std::string::npos ? "" : Unescaped(argument.substr(colon + 1));
     const std::string& verb = request.verb;
     const bool hasArgument = colon != std::string::npos && !rest.empty();
-    if ((verb == "rooms" || verb == "motd") && colon == std::string::npos) return request;
-    if ((verb == "join" || verb == "users" || verb == "say") && hasArgument) {
+    const bool plain = verb == "rooms" || verb == "motd" || verb == "accept" || verb == "decline" ||
+                       verb == "cancel";
+    if (plain && colon == std::string::npos) return request;
+    if ((verb == "join" || verb == "users" || verb == "say" || verb == "invite") && hasArgument) {
         request.first = rest;
         return request;
     }
@@ -96,8 +106,9 @@ std::variant<LobbyRequest, std::string> ParseRequest(const std::string& argument
             if (verb == "private" || !request.second.empty()) return request;
         }
     }
-    if (verb == "wait" || verb == "sleep") {
-        const std::optional<int> number = WholeNumber(rest, verb == "wait" ? 1 : 0, 600000);
+    if (verb == "wait" || verb == "sleep" || verb == "hold" || verb == "state") {
+        const std::optional<int> number =
+            WholeNumber(rest, verb == "wait" ? 1 : 0, verb == "state" ? kLobbyPlaying : 600000);
         if (number) {
             request.number = *number;
             return request;
@@ -122,6 +133,8 @@ std::variant<LobbyOptions, std::string> ParseLobbyArguments(const std::vector<st
             options.port = *port;
         } else if (argument == "--nick" && hasValue) {
             options.nickname = args[++at];
+        } else if (argument == "--room" && hasValue) {
+            options.privateRoom = args[++at];
         } else if (argument == "--register") {
             options.registerFirst = true;
         } else if (argument.starts_with("--")) {
@@ -138,20 +151,50 @@ std::variant<LobbyOptions, std::string> ParseLobbyArguments(const std::vector<st
     return options;
 }
 
-// Whether an event ends a login: 2150, or a refusal (4210 only warns and the login goes on).
-bool EndsLogin(int code) {
-    return code == kEventLoggedIn || code == kEventConnectionClosed || code == kEventError ||
-           (code >= 4000 && code != kEventNewerVersion);
-}
-
-// Prints every event at once and counts them, so "wait:" can take each one once.
-class EventPrinter : public GameServerWindow {
+// The lobby as the tool shows it: every event prints as it arrives and then goes to the
+// lobby's logic; its chat lines, the "Now Playing" list and each change of its state print as
+// lines of their own. Counts the events, so "wait:" can take each one once, and the invitations
+// that await an answer.
+class LobbyPrinter : public GameServerWindow,
+                     public LobbyView,
+                     public LobbyHost,
+                     public GameServerAddressSource {
   public:
-    explicit EventPrinter(std::ostream& out) : out_(out) {}
+    LobbyPrinter(std::ostream& out, GameServerAddress address) : out_(out), address_(address) {}
+    void Attach(Lobby& lobby) {
+        lobby_ = &lobby;
+        lobby.AttachView(this);
+    }
+
     void PostGameServerEvent(int code, const std::string& text) override {
         out_ << EventLine(code, text) << std::endl;
         ++received_[code];
-        if (loginEnd_ == 0 && EndsLogin(code)) loginEnd_ = code;
+        lastCode_ = code;
+        lobby_->State().LastEvent = text;
+        lobby_->GameServerEvent(code, text);
+        PrintState();
+    }
+    void AddChatLine(const std::string& line) override { out_ << "chat: " << line << std::endl; }
+    void ShowNowPlaying(const std::vector<std::string>& matches) override {
+        out_ << "playing:";
+        for (const std::string& match : matches)
+            out_ << (&match == &matches[0] ? " " : ", ") << match;
+        out_ << std::endl;
+    }
+    void PostInvited() override { ++invitations_; }
+    std::optional<GameServerAddress> FetchGameServerAddress() override { return address_; }
+    void ClearChat() override {}
+    void ShowAvailablePlayers(const std::vector<std::string>&) override {}
+    void UpdateControls() override {}
+    void SetBusyCursor(bool) override {}
+    void FocusChatInput() override {}
+    void CloseWithOk() override {}
+
+    // Prints the lobby's state when it changed since the last print.
+    void PrintState() {
+        if (lobby_->State().State == printedState_) return;
+        printedState_ = lobby_->State().State;
+        out_ << "state " << int(printedState_) << std::endl;
     }
     // Takes the next event of this code not yet taken.
     bool Take(int code) {
@@ -159,14 +202,38 @@ class EventPrinter : public GameServerWindow {
         ++taken_[code];
         return true;
     }
-    // The event that ended the login, 0 while it runs.
-    int LoginEnd() const { return loginEnd_; }
+    // Takes the next invitation not yet answered.
+    bool TakeInvitation() {
+        if (invitations_ == 0) return false;
+        --invitations_;
+        return true;
+    }
+    int LastCode() const { return lastCode_; }
 
   private:
     std::ostream& out_;
+    GameServerAddress address_;
+    Lobby* lobby_ = nullptr;
     std::map<int, int> received_;
     std::map<int, int> taken_;
-    int loginEnd_ = 0;
+    int invitations_ = 0;
+    int lastCode_ = 0;
+    uint8_t printedState_ = kLobbyOffline;
+};
+
+// With --register a new name is registered instead of logged in, so a taken name is refused.
+class RegisteringServer : public PosixGameServer {
+  public:
+    explicit RegisteringServer(bool registerFirst) : registerFirst_(registerFirst) {}
+    int GS_Login(const std::string& nickname, const std::string& password,
+                 const std::string& gameId) override {
+        if (!registerFirst_) return PosixGameServer::GS_Login(nickname, password, gameId);
+        return GS_Register(nickname, password, "a", "a", "player@example.invalid", 0, "a", "a", "a",
+                           "a", "a", gameId);
+    }
+
+  private:
+    bool registerFirst_;
 };
 
 int Fail(std::ostream& err, const std::string& text) {
@@ -174,8 +241,25 @@ int Fail(std::ostream& err, const std::string& text) {
     return kExitFailed;
 }
 
-int Perform(PosixGameServer& server, EventPrinter& printer, const LobbyRequest& request,
-            std::ostream& err) {
+struct LobbyRun {
+    PosixGameServer& server;
+    LobbyPrinter& printer;
+    Lobby& lobby;
+    HeadlessDialogs& dialogs;
+    std::ostream& err;
+
+    // Reads events until done() or the time is up; tells whether done() held. done() may take
+    // what it found, so it is not asked again once it held.
+    template <typename Done>
+    bool PumpUntil(Done done) {
+        bool held = false;
+        server.Pump(kWaitMilliseconds, [&] { return held = done(); });
+        return held || done();
+    }
+    int Perform(const LobbyRequest& request);
+};
+
+int LobbyRun::Perform(const LobbyRequest& request) {
     const std::string& verb = request.verb;
     if (verb == "join") server.GS_JoinRoom(request.first);
     if (verb == "create") server.GS_CreateRoom(request.first, request.second);
@@ -185,13 +269,23 @@ int Perform(PosixGameServer& server, EventPrinter& printer, const LobbyRequest& 
     if (verb == "say") server.GS_PublicMessage(request.first);
     if (verb == "private") server.GS_PrivateGameCommand(request.first, request.second);
     if (verb == "sleep") server.Pump(request.number, [] { return false; });
-    if (verb == "wait") {
-        bool seen = false;
-        server.Pump(kWaitMilliseconds, [&] { return seen = printer.Take(request.number); });
-        if (!seen && !printer.Take(request.number)) {
-            return Fail(err, "no event " + std::to_string(request.number) + " arrived");
+    if (verb == "hold") std::this_thread::sleep_for(std::chrono::milliseconds(request.number));
+    if (verb == "invite") lobby.Invite(request.first);
+    if (verb == "cancel") lobby.Cancel();
+    if (verb == "accept" || verb == "decline") {
+        if (!PumpUntil([&] { return printer.TakeInvitation(); })) {
+            return Fail(err, "no invitation arrived");
         }
+        dialogs.yesNoAnswers.push_back(verb == "accept");
+        lobby.AnswerInvitation();
     }
+    if (verb == "wait" && !PumpUntil([&] { return printer.Take(request.number); })) {
+        return Fail(err, "no event " + std::to_string(request.number) + " arrived");
+    }
+    if (verb == "state" && !PumpUntil([&] { return lobby.State().State == request.number; })) {
+        return Fail(err, "the lobby did not reach state " + std::to_string(request.number));
+    }
+    printer.PrintState();
     return kExitOk;
 }
 
@@ -202,27 +296,29 @@ int RunLobby(const std::vector<std::string>& arguments, std::ostream& out, std::
     if (auto* error = std::get_if<std::string>(&parsed)) return ReportBadInput(err, *error);
     const LobbyOptions& options = std::get<LobbyOptions>(parsed);
 
-    PosixGameServer server;
-    EventPrinter printer(out);
+    RegisteringServer server(options.registerFirst);
+    LobbyPrinter printer(out, {options.host, options.port});
+    HeadlessDialogs dialogs;
+    MemorySettings settings;
+    Lobby lobby(server, printer, printer, printer, dialogs, settings);
+    printer.Attach(lobby);
     const std::string address = options.host + ":" + std::to_string(options.port);
-    if (server.GS_Connect(options.host, options.port, &printer) < 0) {
+    const uint8_t type = options.privateRoom.empty() ? kLobbyJustForFun : kLobbyPrivateRoom;
+    lobby.Login({CleanNickname(options.nickname), type, CleanPrivateRoom(options.privateRoom)});
+    printer.PrintState();
+    if (lobby.State().State == kLobbyOffline) {
         return Fail(err, "cannot reach the game server at " + address);
     }
-    if (options.registerFirst) {
-        server.GS_Register(options.nickname, kLobbyPassword, "a", "a", "player@example.invalid", 0,
-                           "a", "a", "a", "a", "a", kGameId);
-    } else {
-        server.GS_Login(options.nickname, kLobbyPassword, kGameId);
+    LobbyRun run{server, printer, lobby, dialogs, err};
+    run.PumpUntil([&] { return lobby.State().State != kLobbyLoggingIn; });
+    if (lobby.State().State == kLobbyLoggingIn) {
+        return Fail(err, "no answer to the login from " + address);
     }
-    server.Pump(kWaitMilliseconds, [&] { return printer.LoginEnd() != 0; });
-    if (printer.LoginEnd() == 0) return Fail(err, "no answer to the login from " + address);
-    if (printer.LoginEnd() != kEventLoggedIn) {
-        return Fail(err, "the login ended with event " + std::to_string(printer.LoginEnd()));
+    if (lobby.State().State != kLobbyAvailable) {
+        return Fail(err, "the login ended with event " + std::to_string(printer.LastCode()));
     }
     for (const LobbyRequest& request : options.requests) {
-        if (const int status = Perform(server, printer, request, err); status != kExitOk) {
-            return status;
-        }
+        if (const int status = run.Perform(request); status != kExitOk) return status;
     }
     server.GS_Disconnect();
     server.Pump(kWaitMilliseconds, [] { return false; });
