@@ -310,12 +310,6 @@ void TfmLobbyGS::UpdateControls() {
     SetBaseColor(edChat_, colour(controls.chatColour));
     SetBaseColor(lbLobby_, colour(controls.listColour));
     SetBaseColor(lbCurrentMatches_, colour(controls.listColour));
-    // Away from the lobby room the lists would only show what is out of date.
-    if (controls.chatColour != LobbyColour::kBackground) {
-        const QSignalBlocker quiet(lbLobby_);
-        lbLobby_->clear();
-        lbCurrentMatches_->clear();
-    }
 }
 
 void TfmLobbyGS::SetBusyCursor(bool busy) {
