@@ -144,7 +144,7 @@ void TfmLobbyGS::BuildControls() {
     connect(btSendChat_, &QPushButton::clicked, this, &TfmLobbyGS::btSendChatClick);
 
     lbLobby_ = MakeList("lbLobby");
-    connect(lbLobby_, &QListWidget::currentRowChanged, this, [this] { UpdateControls(); });
+    connect(lbLobby_, &QListWidget::itemSelectionChanged, this, [this] { UpdateControls(); });
     connect(lbLobby_, &QListWidget::itemDoubleClicked, this, [this] {
         if (btInvite_->isEnabled()) btInviteClick();
     });

@@ -136,10 +136,9 @@ TEST_F(LobbyWindowTest, DoubleClickInvitesAnotherPlayerButNotOneself) {
     InLobby({"Anna", "Bert"});
     auto* players = Control<QListWidget>("lbLobby");
     const auto doubleClick = [&](int row) {
-        players->setCurrentRow(row);
-        const QRect cell = players->visualItemRect(players->item(row));
-        QTest::mouseClick(players->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(players->viewport(), Qt::LeftButton, {}, cell.center());
+        const QPoint cell = players->visualItemRect(players->item(row)).center();
+        QTest::mouseClick(players->viewport(), Qt::LeftButton, {}, cell);
+        QTest::mouseDClick(players->viewport(), Qt::LeftButton, {}, cell);
     };
     doubleClick(0);
     EXPECT_FALSE(Control("btInvite")->isEnabled());
