@@ -72,8 +72,12 @@ void TfmTvxMain::HandleGameServerEvent(int code, const std::string& text) {
 void TfmTvxMain::InvitedByOpponent() {
     QApplication::beep();
     if (isMinimized()) showNormal();
-    raise();
-    activateWindow();
+    // The lobby window, when open, stays above the table.
+    for (QWidget* window : {static_cast<QWidget*>(this), static_cast<QWidget*>(lobbyWindow_)}) {
+        if (window == nullptr) continue;
+        window->raise();
+        window->activateWindow();
+    }
     lobby_.AnswerInvitation();
     if (lobbyWindow_ == nullptr) ShowLobbyActive();
 }
