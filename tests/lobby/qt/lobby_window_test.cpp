@@ -9,53 +9,10 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "game/headless_seams.h"
-#include "game/memory_settings.h"
+#include "lobby/scripted_lobby.h"
 
 namespace tavolex {
 namespace {
-
-class RecordingServer : public GameServer {
-  public:
-    std::vector<std::string> calls;
-    int GS_Connect(const std::string& host, int, GameServerWindow*) override {
-        return Record("connect " + host);
-    }
-    int GS_Login(const std::string& nickname, const std::string&, const std::string&) override {
-        return Record("login " + nickname);
-    }
-    int GS_Register(const std::string& nickname, const std::string&, const std::string&,
-                    const std::string&, const std::string&, int, const std::string&,
-                    const std::string&, const std::string&, const std::string&, const std::string&,
-                    const std::string&) override {
-        return Record("register " + nickname);
-    }
-    int GS_GetMOTD() override { return Record("motd"); }
-    int GS_GetAllRooms(const std::string&) override { return Record("rooms"); }
-    int GS_CreateRoom(const std::string& room, const std::string&) override {
-        return Record("create " + room);
-    }
-    int GS_JoinRoom(const std::string& room) override { return Record("join " + room); }
-    int GS_GetUserList(const std::string& room) override { return Record("users " + room); }
-    int GS_PublicMessage(const std::string& text) override { return Record("say " + text); }
-    int GS_PrivateGameCommand(const std::string& nickname, const std::string& command) override {
-        return Record("tell " + nickname + " " + command);
-    }
-    int GS_Disconnect() override { return Record("disconnect"); }
-
-  private:
-    int Record(std::string call) {
-        calls.push_back(std::move(call));
-        return 0;
-    }
-};
-
-class Quiet : public GameServerWindow, public LobbyHost, public GameServerAddressSource {
-  public:
-    void PostGameServerEvent(int, const std::string&) override {}
-    void PostInvited() override {}
-    std::optional<GameServerAddress> FetchGameServerAddress() override { return std::nullopt; }
-};
 
 class LobbyWindowTest : public ::testing::Test {
   protected:
@@ -72,11 +29,12 @@ class LobbyWindowTest : public ::testing::Test {
         window.ShowAvailablePlayers(players);
     }
 
-    RecordingServer server;
-    Quiet quiet;
+    ScriptedGameServer server;
+    ScriptedAddresses addresses;
+    RecordingLobbyView table;  // the table window's part
     HeadlessDialogs dialogs;
     MemorySettings settings;
-    Lobby lobby{server, quiet, quiet, quiet, dialogs, settings};
+    Lobby lobby{server, table, addresses, table, dialogs, settings};
     TfmLobbyGS window{lobby, settings, "Anna"};
 };
 
@@ -146,7 +104,7 @@ TEST_F(LobbyWindowTest, DoubleClickInvitesAnotherPlayerButNotOneself) {
     doubleClick(1);
     EXPECT_EQ(lobby.State().State, kLobbyInviting);
     EXPECT_EQ(lobby.State().Opponent, "Bert");
-    EXPECT_EQ(server.calls.back(), "tell Bert INVITE_REQUEST#NICK=Anna##");
+    EXPECT_EQ(server.calls.back(), "Private Bert INVITE_REQUEST#NICK=Anna##");
     EXPECT_TRUE(Control("btStopWaiting")->isEnabled());
 }
 
