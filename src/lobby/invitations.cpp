@@ -62,6 +62,14 @@ std::string Lobby::HandleInvitation(const std::string& eventText) {
     // Answers change nothing once logged out or before the lobby was reached.
     const bool inLobby = lobby_.State >= kLobbyAvailable && lobby_.State <= kLobbyAccepted;
     std::string status;
+    // The opponent's decline or cancel: back to the lobby room, with a word when it ends what
+    // this side was waiting for.
+    const auto backToLobby = [&](uint8_t waiting, const char* text) {
+        if (!fromOpponent || !inLobby) return;
+        if (lobby_.State == waiting) status = text;
+        lobby_.State = kLobbyAvailable;
+        server_.GS_JoinRoom(lobby_.LobbyRoom);
+    };
     if (command.starts_with(kRequest)) {
         // One invitation at a time: also while waiting for the confirmation of an accepted one.
         if (lobby_.BeingInvited || lobby_.State != kLobbyAvailable) {
@@ -87,13 +95,7 @@ std::string Lobby::HandleInvitation(const std::string& eventText) {
             Send(nickname, kCanceled);
         }
     } else if (Holds(command, "INVITE_DECLINED")) {
-        if (fromOpponent && inLobby) {
-            if (lobby_.State == kLobbyInviting) {
-                status = "[Sorry, your opponent has declined the invitation.]";
-            }
-            lobby_.State = kLobbyAvailable;
-            server_.GS_JoinRoom(lobby_.LobbyRoom);
-        }
+        backToLobby(kLobbyInviting, "[Sorry, your opponent has declined the invitation.]");
     } else if (Holds(command, "INVITE_CONFIRMED")) {
         if (lobby_.State == kLobbyAccepted && fromOpponent) {
             lobby_.State = kLobbyPlaying;
@@ -102,13 +104,7 @@ std::string Lobby::HandleInvitation(const std::string& eventText) {
                       sender.substr(0, kNetNameLength), false};
         }
     } else if (Holds(command, "INVITE_CANCELED")) {
-        if (fromOpponent && inLobby) {
-            if (lobby_.State == kLobbyAccepted) {
-                status = "[Sorry, your opponent has canceled the invitation.]";
-            }
-            lobby_.State = kLobbyAvailable;
-            server_.GS_JoinRoom(lobby_.LobbyRoom);
-        }
+        backToLobby(kLobbyAccepted, "[Sorry, your opponent has canceled the invitation.]");
     }
     return status;
 }

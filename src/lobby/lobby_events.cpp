@@ -182,9 +182,13 @@ bool Lobby::GameServerEvent(int code, const std::string& text) {
                 Report("Cannot join: room " + LineOf(text) + " does not exist");
             }
             break;
-        case kEventRoomExists:
-            server_.GS_JoinRoom(lobby_.GameRoom);
+        case kEventRoomExists: {
+            // Two first visitors of a private room may both try to create it: each joins the
+            // room the server names, the game room or that lobby room.
+            const std::string room = LineOf(text);
+            server_.GS_JoinRoom(room.empty() ? lobby_.GameRoom : room);
             break;
+        }
         case kEventUnknownUser:
             server_.GS_Register(lobby_.Nickname, kLobbyPassword, "a", "a", "player@example.invalid",
                                 0, "a", "a", "a", "a", "a", kGameId);

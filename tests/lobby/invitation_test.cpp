@@ -32,6 +32,10 @@ struct Pair : ::testing::Test {
         side.dialogs.yesNoAnswers.push_back(yes);
         side.lobby.AnswerInvitation();
     }
+    void ExpectBothInTheLobby() {
+        EXPECT_EQ(anna.state.State, kLobbyAvailable);
+        EXPECT_EQ(ben.state.State, kLobbyAvailable);
+    }
 };
 
 TEST_F(Pair, InviteAndAcceptPutBothInOneGameRoom) {
@@ -73,8 +77,7 @@ TEST_F(Pair, ADeclineSendsBothBackToTheLobbyRoom) {
               (Lines{"Private anna INVITE_DECLINED##", "JoinRoom LOBBY-Tavolex501"}));
     Relay(anna, ben);
     EXPECT_EQ(anna.view.chat.back(), "[Sorry, your opponent has declined the invitation.]");
-    EXPECT_EQ(anna.state.State, kLobbyAvailable);
-    EXPECT_EQ(ben.state.State, kLobbyAvailable);
+    ExpectBothInTheLobby();
 }
 
 TEST_F(Pair, SimultaneousInvitationsDeclineEachOther) {
@@ -84,8 +87,7 @@ TEST_F(Pair, SimultaneousInvitationsDeclineEachOther) {
     EXPECT_EQ(anna.view.chat, (Lines{"[Inviting your opponent, please wait...]",
                                      "[Declined ben because you were being invited.]",
                                      "[Sorry, your opponent has declined the invitation.]"}));
-    EXPECT_EQ(anna.state.State, kLobbyAvailable);
-    EXPECT_EQ(ben.state.State, kLobbyAvailable);
+    ExpectBothInTheLobby();
     EXPECT_EQ(ben.view.invitedPosts, 0);
 }
 
@@ -98,8 +100,7 @@ TEST_F(Pair, AnAcceptanceAfterCancelIsCanceled) {
     Answer(ben, true);
     Relay(anna, ben);
     EXPECT_EQ(ben.view.chat.back(), "[Sorry, your opponent has canceled the invitation.]");
-    EXPECT_EQ(anna.state.State, kLobbyAvailable);
-    EXPECT_EQ(ben.state.State, kLobbyAvailable);
+    ExpectBothInTheLobby();
 }
 
 TEST_F(Pair, OnlyTheInvitedPlayerMayAcceptInItsOwnName) {

@@ -168,6 +168,9 @@ TEST(LobbyLogin, APrivateRoomNeedsANameAndIsCreatedByItsFirstVisitor) {
     EXPECT_EQ(f.server.calls, (Lines{"JoinRoom LobbyTavolexclub", "GetAllRooms Tavolex501"}));
     f.lobby.GameServerEvent(4072, "LobbyTavolexclub\r");
     EXPECT_EQ(f.server.calls.back(), "CreateRoom LobbyTavolexclub 0");
+    // Somebody else created it meanwhile.
+    f.lobby.GameServerEvent(4075, "LobbyTavolexclub\r");
+    EXPECT_EQ(f.server.calls.back(), "JoinRoom LobbyTavolexclub");
     f.lobby.GameServerEvent(2070, "LobbyTavolexclub\r");
     EXPECT_EQ(f.server.calls.back(), "GetUserList LobbyTavolexclub");
     // Another type while in the lobby moves to its room at once.
