@@ -24,10 +24,10 @@ finish() {
 has() { grep -qxF -- "$2" "$work/$1.log" || fail "$1 did not print \"$2\""; }
 
 # Invite and accept, watched by a third: names unknown so far are registered on the way.
-lobby cleo wait:2071 wait:2071 'say:good luck' wait:2072 wait:2072 sleep:1000
+lobby cleo wait:2071 'say:good luck' wait:2071 wait:2072 wait:2072 sleep:1000
 wait_for "$work/cleo.log" "^state 2"
 lobby ben accept state:6
-wait_for "$work/ben.log" "^state 2"
+wait_for "$work/ben.log" "^chat: cleo: good luck"
 lobby anna invite:ben state:6
 finish
 has cleo "2071 ben"
@@ -56,11 +56,11 @@ finish
 has fay "chat: [Invitation canceled.]"
 has gus "chat: [Sorry, your opponent has canceled the invitation.]"
 
-# Invitations that cross: each declines the other's and both are back in the lobby. ida reads
-# nothing until it has invited, so hal's request finds it inviting.
-lobby hal wait:2071 invite:ida state:3 state:2
-wait_for "$work/hal.log" "^state 2"
-lobby ida hold:1000 invite:hal state:3 state:2
+# Invitations that cross: each declines the other's and both are back in the lobby. Neither
+# reads events between its login and its invitation, so each request finds the other inviting.
+lobby ida wait:2071 hold:1500 invite:hal state:3 state:2
+wait_for "$work/ida.log" "^state 2"
+lobby hal hold:500 invite:ida state:3 state:2
 finish
 has hal "chat: [Declined ida because you were being invited.]"
 has ida "chat: [Declined hal because you were being invited.]"
