@@ -86,6 +86,9 @@ class Table {
     std::string PeerName;
     uint8_t ComputerLevel = kBeginner;
     uint8_t SavedComputerLevel = kBeginner;
+    // Received moves wait while the lobby window or the end of a hand is on screen; whoever
+    // clears it posts the dispatch.
+    uint8_t DispatchSuspended = 0;
     // In a network game only one side deals each hand; the other waits for the deal text.
     bool DealsNextHand = true;
 

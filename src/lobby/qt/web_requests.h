@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "lobby/lobby_seams.h"
 #include "lobby/web_services.h"
 
 namespace tavolex {
@@ -15,6 +16,20 @@ class HttpClient;
 // server had no data (the lobby then adds kNoGameServerData to its chat).
 std::optional<GameServerAddress> FetchGameServerAddress(HttpClient& http,
                                                         const std::string& webServer);
+
+// The lobby's address lookup through the program's HTTP client and the stored web server.
+class WebGameServerAddress : public GameServerAddressSource {
+  public:
+    WebGameServerAddress(HttpClient& http, SettingsStore& settings)
+        : http_(http), settings_(settings) {}
+    std::optional<GameServerAddress> FetchGameServerAddress() override {
+        return tavolex::FetchGameServerAddress(http_, ReadWebServer(settings_));
+    }
+
+  private:
+    HttpClient& http_;
+    SettingsStore& settings_;
+};
 
 // Reports a finished network match when this side lost or drew; the answer is ignored. Tells
 // whether a report went out.

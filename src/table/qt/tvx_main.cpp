@@ -241,6 +241,7 @@ bool TfmTvxMain::event(QEvent* event) {
         if (!tip.isEmpty()) DisplayHint(tip);
         return true;
     }
+    if (LobbyEvent(event)) return true;
     if (event->type() == HelpCommandEvent::kType) {
         HelpCommand(static_cast<HelpCommandEvent*>(event)->parameter);
         return true;

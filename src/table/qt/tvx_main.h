@@ -11,7 +11,10 @@
 
 #include "computer/computer_turn.h"
 #include "game/table.h"
+#include "lobby/lobby.h"
 #include "lobby/qt/http_client.h"
+#include "lobby/qt/qt_game_server.h"
+#include "lobby/qt/web_requests.h"
 #include "options/customize_settings.h"
 #include "options/qt/midi_player.h"
 #include "options/qt/qt_sounds.h"
@@ -30,6 +33,7 @@ namespace tavolex {
 
 class HelpWindow;
 class TableCanvas;
+class TfmLobbyGS;
 
 struct StartOptions {
     std::string programFolder;
@@ -39,7 +43,10 @@ struct StartOptions {
     bool startTimer = true;
 };
 
-class TfmTvxMain : public QMainWindow, public TableView {
+class TfmTvxMain : public QMainWindow,
+                   public TableView,
+                   private GameServerWindow,
+                   private LobbyHost {
     Q_OBJECT
   public:
     TfmTvxMain(SettingsStore& settings, StartOptions options, QWidget* parent = nullptr);
@@ -72,6 +79,13 @@ class TfmTvxMain : public QMainWindow, public TableView {
     void PostDispatch() override {}
     void CloseProgram() override;
 
+    // "Lobby..." (F5), and the "/ip:" start-up with autoLogin: the lobby window, modal; received
+    // moves wait until it has closed.
+    void OpenLobby(bool autoLogin);
+    Lobby& lobby() { return lobby_; }
+    // The lobby window while it is open, else null.
+    TfmLobbyGS* LobbyWindow() const { return lobbyWindow_; }
+
     // The Options menu's dialogs, as their commands open them.
     void Rules1Click();
     void Customize1Click();
@@ -94,6 +108,18 @@ class TfmTvxMain : public QMainWindow, public TableView {
       public:
         void SendToken(int, const std::string&) override {}
     };
+
+    // GameServerWindow: the connection's events come back to this window as posted events.
+    void PostGameServerEvent(int code, const std::string& text) override;
+    // LobbyHost: WM_INVITED.
+    void PostInvited() override;
+    // Returns whether event was one of the lobby's.
+    bool LobbyEvent(QEvent* event);
+    void HandleGameServerEvent(int code, const std::string& text);
+    void InvitedByOpponent();
+    void StartNetworkGame();
+    // "Lobby Active" shows while the player stays available with the lobby window closed.
+    void ShowLobbyActive();
 
     void FormCreate();
     void ReadWindowSettings();
@@ -135,6 +161,10 @@ class TfmTvxMain : public QMainWindow, public TableView {
     TableFlow flow_;
     ComputerOpponent computer_;
     HttpClient http_;
+    QtGameServer gameServer_;
+    WebGameServerAddress gameServerAddress_{http_, settings_};
+    Lobby lobby_{gameServer_, *this, gameServerAddress_, *this, dialogs_, settings_};
+    TfmLobbyGS* lobbyWindow_ = nullptr;
 
     CardImages cards_;
     QColor background_;
@@ -162,6 +192,7 @@ class TfmTvxMain : public QMainWindow, public TableView {
     QLabel* pnPCurrMeld_ = nullptr;
     QLabel* pnCCurrScore_ = nullptr;
     QLabel* pnCCurrMeld_ = nullptr;
+    QLabel* pnLobbyActive_ = nullptr;
     QPushButton* bnEndHand_ = nullptr;
     QAction* miUndoMeld_ = nullptr;
     QAction* miUndoAll_ = nullptr;

@@ -86,10 +86,11 @@ void TfmTvxMain::BuildMenus() {
     connect(AddItem(options, "&Decks...", "|Choose the backs of the two decks"),
             &QAction::triggered, this, &TfmTvxMain::Deck1Click);
 
-    // Network play comes with the lobby; until then its commands stay disabled.
+    // The commands of a running network game stay disabled until one can run.
     QMenu* network = menuBar()->addMenu("&Network");
+    connect(AddItem(network, "Lobby...", "|Meet other players on the Internet", Qt::Key_F5),
+            &QAction::triggered, this, [this] { OpenLobby(false); });
     const QList<QAction*> networkItems{
-        AddItem(network, "Lobby...", "|Meet other players on the Internet", Qt::Key_F5),
         AddItem(network, "&Disconnect", "|End the network game"),
         miChatOnTop_ = AddItem(network, "&Chat window always on top",
                                "|Keep the chat window above all other windows"),
@@ -146,6 +147,9 @@ void TfmTvxMain::BuildStatusBar() {
     pnPCurrMeld_ = AddPanel(bar, "pnPCurrMeld", "Your current meld (the minimum you need)");
     pnCCurrScore_ = AddPanel(bar, "pnCCurrScore", "Your opponent's score");
     pnCCurrMeld_ = AddPanel(bar, "pnCCurrMeld", "Your opponent's current meld");
+    pnLobbyActive_ = AddPanel(bar, "pnLobbyActive", "You can be invited from the lobby");
+    pnLobbyActive_->setText("Lobby Active");
+    pnLobbyActive_->hide();
 }
 
 }  // namespace tavolex

@@ -189,6 +189,8 @@ void TfmTvxMain::tmSplashTimer() {
     table_.TableShowing = isVisible();
     if (command.openLobby) {
         RepaintAll();
+        // After this tick, so the table shows behind the lobby.
+        QTimer::singleShot(0, this, [this] { OpenLobby(true); });
         return;
     }
     RunEngine([&] {

@@ -1,6 +1,7 @@
 // The Options commands reach the running window: Customize, the card backs and the help pages'
 // commands.
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -9,6 +10,8 @@
 #include <QTimer>
 #include <functional>
 
+#include "lobby/qt/lobby_window.h"
+#include "lobby/qt/qt_game_server.h"
 #include "options/qt/customize_dialog.h"
 #include "options/qt/stored_color.h"
 #include "table/qt/help_window.h"
@@ -99,6 +102,38 @@ TEST_F(WiringTest, HelpCommandsOpenTheirDialogOnTheirPage) {
     };
     EXPECT_EQ(openedPage(3), "Canastas");
     EXPECT_EQ(openedPage(1), "General");
+}
+
+TEST_F(WiringTest, LobbyOpensModallyAndItsEventsReachTheLobbyWhileHidden) {
+    QAction* lobbyCommand = nullptr;
+    for (QAction* action : window->findChildren<QAction*>()) {
+        if (action->text() == "Lobby...") lobbyCommand = action;
+    }
+    ASSERT_NE(lobbyCommand, nullptr);
+    EXPECT_EQ(lobbyCommand->shortcut(), QKeySequence(Qt::Key_F5));
+    bool suspendedWhileOpen = false;
+    WhenModalOpens([&](QWidget* dialog) {
+        EXPECT_EQ(dialog, window->LobbyWindow());
+        EXPECT_EQ(dialog->windowTitle(), "Tavolex Online Lobby");
+        suspendedWhileOpen = table().DispatchSuspended == 1;
+        static_cast<QDialog*>(dialog)->reject();
+    });
+    lobbyCommand->trigger();
+    EXPECT_TRUE(suspendedWhileOpen);
+    EXPECT_EQ(table().DispatchSuspended, 0);
+    EXPECT_EQ(window->LobbyWindow(), nullptr);
+
+    // Hidden and accepted an invitation: the confirmation starts the match at once.
+    TLobby& lobby = window->lobby().State();
+    lobby.State = kLobbyAccepted;
+    lobby.Opponent = "Bert";
+    QCoreApplication::postEvent(window.get(),
+                                new GameServerEvent(2121, "Bert INVITE_CONFIRMED##\r"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lobby.State, kLobbyPlaying);
+    EXPECT_EQ(lobby.LastEvent, "Bert INVITE_CONFIRMED##\r");
+    EXPECT_TRUE(window->lobby().Match().Started);
+    EXPECT_FALSE(window->findChild<QLabel*>("pnLobbyActive")->isVisible());
 }
 
 }  // namespace
