@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "game/peer_codes.h"
 #include "game/peer_link.h"
 #include "game/status_texts.h"
 #include "storage/saved_game.h"
@@ -25,7 +26,7 @@ constexpr int64_t kMaxCoordinate = 1'000'000;
 // out-of-range number marks the line failed and reads as the low end of its range, so that the
 // arithmetic done before the line is checked stays harmless.
 class NumberLine {
-public:
+  public:
     explicit NumberLine(std::string_view line) {
         for (size_t start = 0; start < line.size();) {
             if (line[start] == ' ') {
@@ -60,7 +61,7 @@ public:
     // Every number was taken and was valid.
     bool Complete() const { return !failed_ && next_ == words_.size(); }
 
-private:
+  private:
     std::vector<std::string_view> words_;
     size_t next_ = 0;
     bool failed_ = false;
@@ -81,10 +82,6 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \r\t") == std::string_view::npos;
-}
-
-char CardCode(const CardRecord& card) {
-    return static_cast<char>(card.cardId + 32 + (card.deck ? 64 : 0));
 }
 
 bool ReadCard(NumberLine& line, int key, CardRecord& card) {
