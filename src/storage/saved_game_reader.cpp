@@ -26,7 +26,7 @@ constexpr int64_t kMaxCoordinate = 1'000'000;
 // out-of-range number marks the line failed and reads as the low end of its range, so that the
 // arithmetic done before the line is checked stays harmless.
 class NumberLine {
-  public:
+public:
     explicit NumberLine(std::string_view line) {
         for (size_t start = 0; start < line.size();) {
             if (line[start] == ' ') {
@@ -61,7 +61,7 @@ class NumberLine {
     // Every number was taken and was valid.
     bool Complete() const { return !failed_ && next_ == words_.size(); }
 
-  private:
+private:
     std::vector<std::string_view> words_;
     size_t next_ = 0;
     bool failed_ = false;
