@@ -11,7 +11,8 @@ namespace tavolex {
 
 namespace {
 
-constexpr size_t kMaxNameLength = 255;
+// Nicknames and chat lines.
+constexpr size_t kMaxTextLength = 255;
 constexpr size_t kDealLength = 1 + kMaxPile;
 
 bool HasNoParameters(std::string_view parameters) {
@@ -42,13 +43,13 @@ bool DecodeParameters(PeerMessage& message, std::string_view parameters) {
     switch (message.token) {
         case kTokenChat: {
             const auto fields = SplitFields(parameters, 1);
-            if (!fields || (*fields)[0].size() > kMaxNameLength) return false;
+            if (!fields || (*fields)[0].size() > kMaxTextLength) return false;
             message.text = (*fields)[0];
             return true;
         }
         case kTokenPlayerId: {
             const auto fields = SplitFields(parameters, 2);
-            if (!fields || (*fields)[0].size() > kMaxNameLength) return false;
+            if (!fields || (*fields)[0].size() > kMaxTextLength) return false;
             message.text = (*fields)[0];
             message.version = (*fields)[1];
             return true;
