@@ -4,6 +4,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "game/peer_codes.h"
 #include "game/peer_link.h"
 #include "game/status_texts.h"
 #include "storage/saved_game.h"
@@ -81,10 +82,6 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
 
 bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \r\t") == std::string_view::npos;
-}
-
-char CardCode(const CardRecord& card) {
-    return static_cast<char>(card.cardId + 32 + (card.deck ? 64 : 0));
 }
 
 bool ReadCard(NumberLine& line, int key, CardRecord& card) {

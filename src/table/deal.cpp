@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "game/peer_codes.h"
 #include "game/rule_options.h"
 #include "game/scoring.h"
 #include "game/settings_store.h"
@@ -16,8 +17,6 @@ namespace {
 
 constexpr int kHandSize = 15;
 constexpr int kJokersPerDeck = 2;
-// The deal text writes each slot as one character from this code up.
-constexpr int kDealTextOffset = 32;
 
 std::string WhoseTurnText(const Table& table) {
     if (table.state.PlayerStartsNext) return "It's your turn to draw first.";
@@ -70,7 +69,7 @@ std::string ShufflePack(Table& table) {
         card.x = table.layout.LeftMargin;
         card.y = table.layout.StockTop;
         state.Stock.cards[slot] = card;
-        text += static_cast<char>(slot + kDealTextOffset);
+        text += static_cast<char>(slot + kWireOffset);
     };
     for (uint8_t deck = 0; deck < 2; ++deck) {
         for (int suit = 0; suit < kSuits; ++suit)

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "game/cards.h"
+#include "game/peer_codes.h"
 #include "game/table.h"
 
 namespace tavolex {
@@ -41,6 +42,7 @@ void ApplyRuleOptions(Table& table, const RuleOptions& rules) {
     WriteRuleOptions(table.settings, rules);
     const bool freezeSwitched = rules.InitialBlock != table.rules().InitialBlock;
     table.rules() = rules;
+    table.SendToken(kTokenRules, RulesString(rules));
     if (!freezeSwitched) return;
     // Switching the initial freeze off must not thaw a pile that a wild card or a red three
     // in it still keeps frozen.

@@ -5,6 +5,7 @@
 
 #include "game/internal_error.h"
 #include "game/melds.h"
+#include "game/peer_codes.h"
 #include "game/peer_link.h"
 #include "game/pile_take.h"
 #include "game/table.h"
@@ -69,8 +70,7 @@ bool UndoNewest(Table& table) {
     if (!IsRedThree(card.cardId)) PushCard(state.KnownPlayerCards, card);
     table.RepaintPlayerMeldArea();
     table.RepaintPlayerHandArea();
-    table.SendToken(kTokenUndoMeld, std::string{static_cast<char>(card.cardId + 32),
-                                                static_cast<char>(column + 32)});
+    table.SendToken(kTokenUndoMeld, CardRefCode(card.cardId, column));
     if (table.undo.Empty()) table.view.EnableUndo(false);
     return true;
 }
