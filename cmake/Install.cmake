@@ -36,6 +36,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The build keeps its debugging symbols; the package ships the programs without them.
+set(CPACK_STRIP_FILES ON)
 # The music needs a General MIDI SoundFont; without one the game is simply silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fluid-soundfont-gm | timgm6mb-soundfont")
 include(CPack)

@@ -8,6 +8,7 @@ from pathlib import Path
 
 TICKS = 480  # per quarter note
 TEMPO_BPM = 96
+ALL_SOUND_OFF = 120  # controller number
 
 NOTE_NUMBERS = {"C": 0, "D": 2, "E": 4, "F": 5, "G": 7, "A": 9, "B": 11}
 
@@ -149,9 +150,11 @@ def main():
             for step in range(int(beats * 2)):
                 harp.play(chord_tick + step * eighth, arpeggio[step % 6] + 12, eighth, 58)
             chord_tick += length
-    tick += TICKS  # let the last chord ring
+    # The last chord rings for a beat; then every sound stops, so the tune ends there and the
+    # next one follows without a gap.
+    tick += TICKS
     for track in (flute, harp, strings, bass):
-        track.add(tick, bytes([0xB0 | track.channel, 123, 0]))
+        track.add(tick, bytes([0xB0 | track.channel, ALL_SOUND_OFF, 0]))
 
     tracks = [conductor, flute, harp, strings, bass]
     header = b"MThd" + struct.pack(">IHHH", 6, 1, len(tracks), TICKS)

@@ -81,6 +81,8 @@ const SettingKey kProxyServerKey = Text("Network\\ProxyServer", "");
 const SettingKey kProxyPortKey = Text("Network\\ProxyPort", "");
 const SettingKey kProxyUserKey = Text("Network\\ProxyUser", "");
 const SettingKey kProxyPassKey = Text("Network\\ProxyPass", "");
+// The local server's web service answers here; a player may point the game at any other.
+const SettingKey kWebServerKey = Text("Network\\WebServer", "http://localhost:8080");
 
 SettingKey CardbackColorKey(int n) {
     return Colour("Cardback\\Color" + std::to_string(n), n == 0 ? 128 : 16512);
@@ -148,6 +150,7 @@ std::vector<SettingKey> AllSettingKeys() {
         kProxyPortKey,
         kProxyUserKey,
         kProxyPassKey,
+        kWebServerKey,
     };
     const RuleOptions r;
     const char* const* name = kRuleValueNames;

@@ -66,6 +66,8 @@ extern const SettingKey kProxyServerKey;
 extern const SettingKey kProxyPortKey;
 extern const SettingKey kProxyUserKey;
 extern const SettingKey kProxyPassKey;
+// The base address of the web services: the game server's address, match reports, versions.
+extern const SettingKey kWebServerKey;
 
 extern const char* const kSingleRightClick;  // "Settings\Mouse Options": one right click
 extern const char* const kDoubleRightClick;  // what the options dialog writes otherwise

@@ -52,9 +52,10 @@ TEST(Arguments, MatchAndMonkeyNeedTheirOptions) {
 
 TEST(Arguments, BadArgumentsGiveOneLineReasons) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{}, "missing command: deal, show, play, match, monkey, settings or help"},
+        {{}, "missing command: deal, show, play, match, monkey, settings, lobby or help"},
         {{"shuffle"},
-         "unknown command \"shuffle\"; the commands are deal, show, play, match, monkey, settings and help"},
+         "unknown command \"shuffle\"; the commands are deal, show, play, match, monkey, settings, "
+         "lobby and help"},
         {{"show"}, "show needs a saved game (a .tvx file)"},
         {{"show", "a.tvx", "b.tvx"}, "show takes no argument \"b.tvx\""},
         {{"show", "--seed", "3", "a.tvx"}, "show has no option --seed"},

@@ -30,3 +30,11 @@ foreach(preset default standard)
              COMMAND tavolex-cli match --player expert --opponent advanced --matches 100
                      --seed 17 ${rules})
 endforeach()
+
+# Two lobby clients chatting on the real server.
+if(TARGET tavolex-server)
+    add_test(NAME cli_lobby_chat
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/lobby_chat.sh $<TARGET_FILE:tavolex-cli>
+                     $<TARGET_FILE:tavolex-server>)
+    set_tests_properties(cli_lobby_chat PROPERTIES TIMEOUT 60)
+endif()

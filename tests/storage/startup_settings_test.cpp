@@ -76,7 +76,7 @@ TEST(SettingKeys, EveryKeyIsListedOnceAndReadsItsDefaultFromAFreshStore) {
             EXPECT_TRUE(key.low <= key.number && key.number <= key.high) << key.path;
         }
     }
-    EXPECT_EQ(folded.size(), 35u + 13u + 8u + 18u);
+    EXPECT_EQ(folded.size(), 36u + 13u + 8u + 18u);
 }
 
 TEST(Resolution, ParsesThreeFieldsAndFallsBackToTheLargestLayoutWhenDamaged) {

@@ -129,13 +129,14 @@ ParsedArguments Failure(std::string error) {
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     if (arguments.empty())
-        return Failure("missing command: deal, show, play, match, monkey, settings or help");
+        return Failure("missing command: deal, show, play, match, monkey, settings, lobby or help");
     const auto& rules = CommandRules();
     const auto rule = std::find_if(rules.begin(), rules.end(),
                                    [&](const CommandRule& r) { return arguments[0] == r.name; });
     if (rule == rules.end()) {
-        return Failure("unknown command \"" + arguments[0] +
-                       "\"; the commands are deal, show, play, match, monkey, settings and help");
+        return Failure(
+            "unknown command \"" + arguments[0] +
+            "\"; the commands are deal, show, play, match, monkey, settings, lobby and help");
     }
     Options options;
     options.command = rule->command;

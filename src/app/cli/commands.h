@@ -19,6 +19,9 @@ int RunPlay(const Options& options, std::ostream& out, std::ostream& err);
 int RunMatch(const Options& options, std::ostream& out, std::ostream& err);
 int RunMonkey(const Options& options, std::ostream& out, std::ostream& err);
 int RunHelp(std::ostream& out);
+// "lobby": arguments after the command's name; its exit status 1 also means the server could
+// not be reached, or a login or a "wait:" did not succeed.
+int RunLobby(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
 
 // Parses the arguments after the program's name and runs the command.
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);

@@ -32,9 +32,18 @@ constexpr const char* kUsage =
       value not stored as the default the game uses, marked (default); a VALUE of
       digits (with an optional leading minus) is stored as a number, any other as a text;
       migrate upgrades the settings of an older version as the game does at start
+  tavolex-cli lobby --server HOST:PORT --nick NAME [--register] REQUEST...
+      logs in to a game server (registering the name first with --register), makes the
+      requests in order, then disconnects. Every event received prints as one line
+      "CODE TEXT", bytes outside printable ASCII as \xNN (\xfe, \xff).
+      REQUEST: join:ROOM, create:ROOM:TYPE (TYPE 0 lobby room, 2 game room), rooms,
+      users:ROOM, motd, say:TEXT, private:NICK:TEXT, wait:CODE (the next event CODE, at
+      most 10 s), sleep:MS. "\xNN" in a TEXT sends that byte.
 
   --set stores a settings value for the run, e.g. --set "Settings\Number of Canastas=2".
-  Exit status: 0 done, 1 a match could not go on or random play found a fault, 2 bad input.
+  Exit status: 0 done, 1 a match could not go on, random play found a fault, or the game
+  server could not be reached, refused the login or did not send a waited-for event;
+  2 bad input.
 )";
 }  // namespace
 

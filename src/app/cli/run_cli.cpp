@@ -11,9 +11,12 @@ int ReportBadInput(std::ostream& err, const std::string& text) {
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    // The settings command has verbs of its own rather than options.
+    // The settings and lobby commands have arguments of their own rather than the options.
     if (!arguments.empty() && arguments[0] == "settings") {
         return RunSettingsOnGameStore({arguments.begin() + 1, arguments.end()}, out, err);
+    }
+    if (!arguments.empty() && arguments[0] == "lobby") {
+        return RunLobby({arguments.begin() + 1, arguments.end()}, out, err);
     }
     const ParsedArguments parsed = ParseArguments(arguments);
     if (!parsed.options) return ReportBadInput(err, parsed.error);

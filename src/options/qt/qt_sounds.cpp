@@ -1,15 +1,10 @@
 #include "options/qt/qt_sounds.h"
 
-#include <QAudioDevice>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
 #include <QTimer>
-#include <QUrl>
-#include <algorithm>
 
-#include "options/wave_length.h"
+#include "options/qt/wave_playback.h"
 
 namespace tavolex {
 
@@ -29,31 +24,18 @@ void QtSounds::PlayFile(const std::string& fileName) {
     Close();
     const QString path = QString::fromStdString(FindProgramFile(fileName, folders_));
     if (!QFileInfo(path).isFile()) return;
-    // Created per sound: a file that is no wave file leaves this effect in its error state
-    // without touching the next one.
-    effect_ = new QSoundEffect(this);
-    effect_->setSource(QUrl::fromLocalFile(path));
-    effect_->play();
-    started_.start();
-    length_ = WaveFileMilliseconds(path.toStdString()).value_or(0);
+    effect_ = new WavePlayback(path, this);
 }
 
 bool QtSounds::IsPlaying() const {
-    return effect_ != nullptr &&
-           (effect_->isPlaying() || effect_->status() == QSoundEffect::Loading);
+    return effect_ != nullptr && effect_->IsPlaying();
 }
 
 void QtSounds::FinishAndClose(int maxMilliseconds) {
-    // Only a sound a device really plays is waited for, and no longer than what is left of it.
-    const qint64 left = std::min<qint64>(maxMilliseconds, length_ - started_.elapsed());
-    if (IsPlaying() && left > 0 && !QMediaDevices::audioOutputs().isEmpty()) {
+    if (IsPlaying()) {
         QEventLoop wait;
-        auto checkDone = [this, &wait] {
-            if (!IsPlaying()) wait.quit();
-        };
-        connect(effect_, &QSoundEffect::playingChanged, &wait, checkDone);
-        connect(effect_, &QSoundEffect::statusChanged, &wait, checkDone);
-        QTimer::singleShot(left, &wait, &QEventLoop::quit);
+        connect(effect_, &WavePlayback::finished, &wait, &QEventLoop::quit);
+        QTimer::singleShot(maxMilliseconds, &wait, &QEventLoop::quit);
         wait.exec();
     }
     Close();
@@ -61,7 +43,6 @@ void QtSounds::FinishAndClose(int maxMilliseconds) {
 
 void QtSounds::Close() {
     if (effect_ == nullptr) return;
-    effect_->stop();
     delete effect_;
     effect_ = nullptr;
 }

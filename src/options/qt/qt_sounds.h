@@ -1,7 +1,6 @@
-// Sound effects through Qt Multimedia: one effect at a time, a new one closing the last.
+// Sound effects: one effect at a time, a new one closing the last.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <string>
 #include <vector>
@@ -10,9 +9,9 @@
 #include "game/sounds.h"
 #include "options/sound_events.h"
 
-class QSoundEffect;
-
 namespace tavolex {
+
+class WavePlayback;
 
 class QtSounds : public QObject, public Sounds {
     Q_OBJECT
@@ -27,8 +26,8 @@ class QtSounds : public QObject, public Sounds {
     // "about.wav" when sound is on.
     void PlayAbout();
     bool IsPlaying() const;
-    // On exit: lets an effect that an audio device plays finish, processing events meanwhile,
-    // for no longer than what is left of it and at most maxMilliseconds; then closes the player.
+    // On exit: lets a playing effect finish, processing events meanwhile, for at most
+    // maxMilliseconds, then closes the player.
     void FinishAndClose(int maxMilliseconds = kExitWaitMilliseconds);
 
     const std::vector<std::string>& Folders() const { return folders_; }
@@ -42,9 +41,7 @@ class QtSounds : public QObject, public Sounds {
 
     Random& random_;
     std::vector<std::string> folders_;
-    QSoundEffect* effect_ = nullptr;
-    QElapsedTimer started_;
-    int length_ = 0;  // of the effect's file, in milliseconds (0 when unknown)
+    WavePlayback* effect_ = nullptr;
 };
 
 }  // namespace tavolex

@@ -11,6 +11,7 @@
 
 #include "computer/computer_turn.h"
 #include "game/table.h"
+#include "lobby/qt/http_client.h"
 #include "options/customize_settings.h"
 #include "options/qt/midi_player.h"
 #include "options/qt/qt_sounds.h"
@@ -133,6 +134,7 @@ class TfmTvxMain : public QMainWindow, public TableView {
     Table table_;
     TableFlow flow_;
     ComputerOpponent computer_;
+    HttpClient http_;
 
     CardImages cards_;
     QColor background_;

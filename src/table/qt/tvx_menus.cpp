@@ -6,6 +6,9 @@
 #include <QStatusBar>
 
 #include "game/rule_options.h"
+#include "lobby/qt/check_upgrade_dialog.h"
+#include "lobby/qt/network_settings_dialog.h"
+#include "lobby/qt/web_requests.h"
 #include "options/qt/sound_dialog.h"
 #include "storage/match_history.h"
 #include "storage/qt/hall_of_fame_dialog.h"
@@ -90,10 +93,14 @@ void TfmTvxMain::BuildMenus() {
         AddItem(network, "&Disconnect", "|End the network game"),
         miChatOnTop_ = AddItem(network, "&Chat window always on top",
                                "|Keep the chat window above all other windows"),
-        AddItem(network, "&Rule Differences...", "|Compare the rules with your opponent's"),
-        AddItem(network, "Proxy Settings...", "|Set the proxy for the Internet connection")};
+        AddItem(network, "&Rule Differences...", "|Compare the rules with your opponent's")};
     miChatOnTop_->setCheckable(true);
     for (QAction* item : networkItems) item->setEnabled(false);
+    connect(AddItem(network, "Proxy Settings...", "|Set the proxy for the Internet connection"),
+            &QAction::triggered, this, [this] {
+                if (TfmNetworkSettings::Run(settings_, this))
+                    http_.TakeOverProxySettings(settings_);
+            });
 
     QMenu* help = menuBar()->addMenu("&Help");
     connect(AddItem(help, "&Help Topics", "|Read how to play Tavolex", Qt::Key_F1),
@@ -109,9 +116,12 @@ void TfmTvxMain::BuildMenus() {
                 }
                 helpWindow_->ShowContents();
             });
-    // The web services come with the lobby.
-    AddItem(help, "&Tavolex Home Page", "|Visit the Tavolex home page")->setEnabled(false);
-    AddItem(help, "Check &Upgrade...", "|Look for a newer version of Tavolex")->setEnabled(false);
+    connect(AddItem(help, "&Tavolex Home Page", "|Visit the Tavolex home page"),
+            &QAction::triggered, this,
+            [this] { OpenPage(WebAddress(ReadWebServer(settings_), kHomePagePath)); });
+    connect(AddItem(help, "Check &Upgrade...", "|Look for a newer version of Tavolex"),
+            &QAction::triggered, this,
+            [this] { TfmCheckUpgrade(http_, ReadWebServer(settings_), this).exec(); });
     connect(AddItem(help, "&About...", "|Show the version of Tavolex"), &QAction::triggered, this,
             [this] { TfmAbout::Run(this, [this] { sounds_.PlayAbout(); }); });
     for (QMenu* menu : {game, options, network, help}) {

@@ -1,0 +1,89 @@
+// The web services' texts: addresses asked for and answers read, without a network.
+#include "lobby/web_services.h"
+
+#include <gtest/gtest.h>
+
+#include "game/memory_settings.h"
+
+namespace tavolex {
+namespace {
+
+TEST(WebServices, GameServerDataIsReadLineByLine) {
+    struct Case {
+        const char* answer;
+        const char* server;
+        int port;
+    };
+    const Case cases[] = {
+        {"server=lobby.example.org\nport=5000\n", "lobby.example.org", 5000},
+        {"server=lobby.example.org\r\nport=5000\r\n", "lobby.example.org", 5000},
+        {"server=lobby.example.org\n", "lobby.example.org", 4444},  // no port line
+        {"port=abc\nserver=10.0.0.2", "10.0.0.2", 4444},
+        {"port=70000\nserver=h", "h", 4444},
+        {"# comment\nname=value\n", "", 4444},
+        {"", "", 0},  // no answer at all
+    };
+    for (const Case& c : cases) {
+        const GameServerAddress address = ParseGameServerAddress(c.answer);
+        EXPECT_EQ(address.server, c.server) << c.answer;
+        EXPECT_EQ(address.port, c.port) << c.answer;
+    }
+}
+
+TEST(WebServices, UpgradeIsOfferedOnlyForALaterKnownVersion) {
+    EXPECT_EQ(LatestVersionFromAnswer("5.1\nnotes"), "5.1");
+    EXPECT_EQ(LatestVersionFromAnswer("<html><body>Not Found</body></html>"), "unknown");
+    EXPECT_EQ(LatestVersionFromAnswer(""), "unknown");
+    struct Case {
+        const char* current;
+        const char* latest;
+        bool later;
+    };
+    const Case cases[] = {
+        {"5.0", "5.1", true},  {"5.0", "5.0", false},    {"5.0", "5", false},
+        {"5.0", "4.9", false}, {"5.0", "5.10", true},    {"5.0", "unknown", false},
+        {"5.0", "beta", true}, {"unknown", "5.0", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IsLaterVersion(c.current, c.latest), c.later) << c.current << " " << c.latest;
+    }
+}
+
+TEST(WebServices, OnlyTheLosingSideOrBothAfterADrawReport) {
+    const MatchReport lost{"Anna Maria", "4120", "Ben", "5230", 1};
+    EXPECT_TRUE(ShouldReportMatch(lost));
+    EXPECT_FALSE(ShouldReportMatch({"Ben", "5230", "Anna Maria", "4120", 1}));
+    EXPECT_TRUE(ShouldReportMatch({"Ben", "5000", "Anna", "5000", 0}));
+    EXPECT_TRUE(ShouldReportMatch({"Ben", "lots", "Anna", "20", 0}));  // not a number: 0
+    EXPECT_FALSE(ShouldReportMatch({"Ben", "20", "Anna", "lots", 0}));
+    EXPECT_EQ(MatchReportPath(lost),
+              "/lobby/matchlog.php?nickname1=Anna%20Maria&score1=4120&nickname2=Ben&score2=5230"
+              "&gametype=1");
+    EXPECT_EQ(MatchReportPath({"a&b=c#", "-5", "x", "0", 2}),
+              "/lobby/matchlog.php?nickname1=a%26b%3Dc%23&score1=-5&nickname2=x&score2=0"
+              "&gametype=2");
+}
+
+TEST(WebServices, AddressesJoinTheConfiguredServer) {
+    MemorySettings settings;
+    EXPECT_EQ(WebAddress(ReadWebServer(settings), kVersionPath),
+              "http://localhost:8080/version.txt");
+    settings.WriteValue("Network\\WebServer", std::string("http://games.example.org/ "));
+    EXPECT_EQ(WebAddress(ReadWebServer(settings), kHomePagePath), "http://games.example.org/");
+    EXPECT_EQ(SpacesEscaped("http://h/a b c"), "http://h/a%20b%20c");
+}
+
+TEST(WebServices, ProxySettingsDefaultToPort80) {
+    MemorySettings settings;
+    EXPECT_EQ(ReadProxySettings(settings), (ProxySettings{"", 80, "", ""}));
+    settings.WriteValue("Network\\ProxyServer", std::string("proxy.lan"));
+    settings.WriteValue("Network\\ProxyPort", std::string("3128"));
+    settings.WriteValue("Network\\ProxyUser", std::string("me"));
+    settings.WriteValue("Network\\ProxyPass", std::string("secret"));
+    EXPECT_EQ(ReadProxySettings(settings), (ProxySettings{"proxy.lan", 3128, "me", "secret"}));
+    settings.WriteValue("Network\\ProxyPort", std::string("eighty"));
+    EXPECT_EQ(ReadProxySettings(settings).port, 80);
+}
+
+}  // namespace
+}  // namespace tavolex
