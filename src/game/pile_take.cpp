@@ -103,6 +103,8 @@ void FinishTake(Table& table) {
         table.ShowMove(card, fromX, fromY);
         table.RepaintPileBox();
     }
+    // The count loses its frozen brackets even when the top card was the whole pile.
+    table.RepaintPileBox();
     table.RepaintPlayerHandArea();
     table.undo.Clear();
     table.view.EnableUndo(false);

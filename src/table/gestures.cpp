@@ -71,7 +71,11 @@ void RightClickOnHand(Table& table, int handIndex) {
     } else if (input.RightClickCount < table.DiscardOption) {
         ++input.RightClickCount;
     }
-    if (input.RightClickCount != table.DiscardOption) return;
+    if (input.RightClickCount != table.DiscardOption) {
+        // The armed card shows highlighted until the second click.
+        table.RepaintPlayerHandArea();
+        return;
+    }
     input.RightClickCount = 0;
     input.RightClickCard = -1;
     DiscardFromHand(table, handIndex);
@@ -101,6 +105,8 @@ void PlayerClick(Table& table, MouseButton button, ShiftState shiftState, int x,
     input.Busy = 1;
     if (button == MouseButton::Left) FoldDiscardPile(table);
     const Hit hit = HitTest(table, x, y);
+    const bool onHand = hit.target == HitTarget::HandCard || hit.target == HitTarget::HandWildCard;
+    if (button != MouseButton::Right || !onHand) DisarmDiscard(table);
     if (TouchesGame(hit.target)) state.GameInProgress = 1;
     if (button == MouseButton::Left) {
         LeftClick(table, hit, shiftState);
@@ -108,6 +114,19 @@ void PlayerClick(Table& table, MouseButton button, ShiftState shiftState, int x,
         RightClick(table, hit);
     }
     input.Busy = 0;
+}
+
+int ArmedDiscardCard(const Table& table) {
+    const int card = table.input.RightClickCard;
+    return card < table.state.PlayerHand.count ? card : -1;
+}
+
+void DisarmDiscard(Table& table) {
+    InputState& input = table.input;
+    if (input.RightClickCard < 0) return;
+    input.RightClickCard = -1;
+    input.RightClickCount = 0;
+    table.RepaintPlayerHandArea();
 }
 
 }  // namespace tavolex

@@ -16,4 +16,9 @@ struct ShiftState {
 // and once the hand is over.
 void PlayerClick(Table& table, MouseButton button, ShiftState shiftState, int x, int y);
 
+// The hand index of the card a first right click has armed for discarding, -1 none.
+int ArmedDiscardCard(const Table& table);
+// Any action but the second right click lets the armed card go: hand indices may change.
+void DisarmDiscard(Table& table);
+
 }  // namespace tavolex

@@ -161,6 +161,18 @@ TEST(RightClickDiscard, WithTwoClicksOnlyTheSecondClickOnTheSameCardDiscards) {
     Click(game, MouseButton::Right, HandCard(game, "club8"));
     Click(game, MouseButton::Right, HandCard(game, "club8"));
     EXPECT_EQ(game.state().DiscardPile.cards[1].cardId, CardIdFromName("club8"));
+
+    // A meld in between lets the armed card go: the next card at its old index is only armed.
+    BuildPosition(game, {.playerHand = "spade9 heart4 spade6",
+                         .playerMelds = "diamond9 club9 heart9",
+                         .discardPile = "club5"});
+    const int armed = IndexOf(game.state().PlayerHand, "heart4");
+    Click(game, MouseButton::Right, HandCard(game, "heart4"));
+    Click(game, MouseButton::Left, HandCard(game, "spade9"));
+    ASSERT_EQ(IndexOf(game.state().PlayerHand, "spade6"), armed);
+    Click(game, MouseButton::Right, HandCard(game, "spade6"));
+    EXPECT_EQ(Names(game.state().DiscardPile), "club5");
+    EXPECT_EQ(game.table.input.RightClickCard, armed);
 }
 
 TEST(RightClickDiscard, WithOneClickTheCardGoesAtOnce) {

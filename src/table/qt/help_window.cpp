@@ -64,6 +64,10 @@ void HelpWindow::ShowContents() {
 
 void HelpWindow::ShowTopic(const QString& topic) {
     browser_->setSource(QUrl(kHelpRoot + topic));
+    BringToFront();
+}
+
+void HelpWindow::BringToFront() {
     show();
     raise();
     activateWindow();

@@ -27,6 +27,8 @@ class HelpWindow : public QWidget {
     explicit HelpWindow(QWidget* parent = nullptr);
 
     void ShowContents();
+    // Shows the window in front at the page it shows.
+    void BringToFront();
     // A page of the help, optionally with an anchor ("rules.html#frozen").
     void ShowTopic(const QString& topic);
 

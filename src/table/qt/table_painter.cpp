@@ -6,6 +6,7 @@
 
 #include "game/hand_columns.h"
 #include "game/table.h"
+#include "table/gestures.h"
 #include "table/qt/card_images.h"
 
 namespace tavolex {
@@ -23,11 +24,13 @@ struct Painting {
 
     const TableLayout& layout() const { return table.layout; }
 
-    void Card(const CardRecord& card, bool faceUp, int x, int y) {
+    void Card(const CardRecord& card, bool faceUp, int x, int y, bool highlighted = false) {
         const QRect place(x, y, layout().CardWidth, layout().CardHeight);
         if (!place.intersects(area)) return;
-        painter.drawPixmap(place.topLeft(),
-                           faceUp ? cards.Face(card.cardId) : cards.Back(card.deck));
+        const QPixmap& image = highlighted ? cards.Highlighted(card.cardId)
+                               : faceUp    ? cards.Face(card.cardId)
+                                           : cards.Back(card.deck);
+        painter.drawPixmap(place.topLeft(), image);
     }
     void Pile(const CardPile& pile) {
         for (const CardRecord& card : pile) Card(card, card.faceUp != 0, card.x, card.y);
@@ -62,9 +65,10 @@ void PaintPiles(Painting& p, int spreadHeight) {
     p.Pile(state.OpponentMelds);
     p.Pile(state.PlayerMelds);
     const DrawnHand drawn = DrawHand(state.PlayerHand, p.layout(), p.table.VisibleBottom);
+    const int armed = ArmedDiscardCard(p.table);
     for (int i = 0; i < state.PlayerHand.count; ++i) {
         const CardRecord& card = state.PlayerHand.cards[i];
-        p.Card(card, card.faceUp != 0, card.x, drawn[i].y);
+        p.Card(card, card.faceUp != 0, card.x, drawn[i].y, i == armed);
     }
 }
 

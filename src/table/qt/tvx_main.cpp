@@ -108,8 +108,9 @@ TfmTvxMain::~TfmTvxMain() {
     SetHourglass(false);
 }
 
-void TfmTvxMain::RunEngine(const std::function<void()>& operation) {
+void TfmTvxMain::RunEngine(const std::function<void()>& operation, bool tablePlay) {
     ++engineDepth_;
+    if (!tablePlay) DisarmDiscard(table_);
     operation();
     --engineDepth_;
     UpdateStatusPanels();
@@ -244,6 +245,8 @@ bool TfmTvxMain::event(QEvent* event) {
     if (LobbyEvent(event)) return true;
     if (event->type() == HelpCommandEvent::kType) {
         HelpCommand(static_cast<HelpCommandEvent*>(event)->parameter);
+        // Closing the dialog activated the table: the reader returns to the page they were on.
+        if (helpWindow_ != nullptr) helpWindow_->BringToFront();
         return true;
     }
     return QMainWindow::event(event);
@@ -273,7 +276,8 @@ void TfmTvxMain::DisplayHint(const QString& hint) {
 
 void TfmTvxMain::FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at) {
     RunEngine(
-        [&] { PlayerClick(table_, EngineButton(button), EngineShift(modifiers), at.x(), at.y()); });
+        [&] { PlayerClick(table_, EngineButton(button), EngineShift(modifiers), at.x(), at.y()); },
+        true);
 }
 
 void TfmTvxMain::RestorePrompt() {
@@ -286,7 +290,7 @@ bool TfmTvxMain::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
     const int engineKey = EngineKey(key);
     if (engineKey == 0) return false;
     bool used = false;
-    RunEngine([&] { used = PlayerKeyDown(table_, engineKey, EngineShift(modifiers)); });
+    RunEngine([&] { used = PlayerKeyDown(table_, engineKey, EngineShift(modifiers)); }, true);
     return used;
 }
 

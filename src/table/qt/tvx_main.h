@@ -140,8 +140,9 @@ class TfmTvxMain : public QMainWindow,
     void DisplayHint(const QString& hint);
     void FormDestroy();
     // Every call into the engine goes through here: a close asked for meanwhile waits until the
-    // outermost call has returned.
-    void RunEngine(const std::function<void()>& operation);
+    // outermost call has returned. Menu commands and buttons let a card armed by a first right
+    // click go; the table's own mouse and keys decide that themselves.
+    void RunEngine(const std::function<void()>& operation, bool tablePlay = false);
     void FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
     // After a menu's hint: the turn's prompt comes back (on the next mouse move over the table
     // and when a menu closes).

@@ -149,8 +149,10 @@ void TfmTvxMain::SizeWindow(int resolution, bool maximised) {
         setWindowState(Qt::WindowNoState);
         setFixedSize(size);
     }
+    // Top right, beside the opponent's hand row: below the middle line it would cover the
+    // player's meld columns, above it the opponent's, which at 640 x 480 reach up to the row.
     bnEndHand_->move(size.width() - bnEndHand_->sizeHint().width() - kEndHandMargin,
-                     ComputeTableLayout(resolution).MiddleY + kEndHandMargin);
+                     kEndHandMargin);
 }
 
 void TfmTvxMain::ApplyScreenLayout() {

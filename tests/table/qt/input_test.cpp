@@ -57,6 +57,54 @@ TEST_F(InputTest, RightClickDiscardsAndTheComputerPlaysItsTurn) {
     EXPECT_EQ(state().Prompt, kPromptDraw);
 }
 
+TEST_F(InputTest, WithTwoRightClicksTheArmedCardShowsHighlightedUntilAnotherAction) {
+    table().DiscardOption = 1;
+    Lay({.playerHand = "heart9 spade5 heart4",
+         .playerMelds = kAces,
+         .opponentHand = "club7 club8 diamond4 diamond6",
+         .discardPile = "spade4"});
+    const QPoint at = OnHand("spade5");
+    const int cardId = *CardIdFromName("spade5");
+    // OnHand points 5 pixels into the card.
+    const auto shows = [&](const QPixmap& image) {
+        return Painted().pixelColor(at) == image.toImage().pixelColor(5, 5);
+    };
+    ASSERT_NE(window->cards().Face(cardId).toImage().pixelColor(5, 5),
+              window->cards().Highlighted(cardId).toImage().pixelColor(5, 5));
+    Click(at, Qt::RightButton);
+    EXPECT_TRUE(shows(window->cards().Highlighted(cardId)));
+    SaveScreenshot("armed-discard");
+    Click({1, 1});  // nothing there, but it is another action
+    EXPECT_TRUE(shows(window->cards().Face(cardId)));
+    EXPECT_EQ(table().input.RightClickCard, -1);
+    Click(at, Qt::RightButton);
+    Click(at, Qt::RightButton);
+    EXPECT_EQ(IndexOf(state().PlayerHand, "spade5"), -1);
+}
+
+// At 800 x 600 the hand's repaints stop short of the pile's count.
+class PileCountTest : public WindowTest {
+  protected:
+    PileCountTest() : WindowTest("0,0,800x600") {}
+};
+
+TEST_F(PileCountTest, TakingAOneCardFrozenPileDropsTheBracketsFromItsCount) {
+    Lay({.playerHand = "heart9 club9 spade5 heart4 club6",
+         .playerMelds = kAces,
+         .discardPile = "spade9",
+         .playerHasDrawn = false,
+         .pileFrozen = true});
+    Click({layout().LeftMargin + 10, layout().DiscardTop + 20});
+    Click(OnHand("heart9"));
+    Click(OnHand("club9"));
+    ASSERT_FALSE(state().PileFrozen);
+    const QRect count(0, layout().MiddleY + layout().CardHeight + 3,
+                      layout().LeftMargin + layout().CardWidth, 16);
+    const QImage shown = Painted().copy(count);
+    window->RepaintAll();
+    EXPECT_EQ(shown, Painted().copy(count));
+}
+
 TEST_F(InputTest, RightClickBeforeDrawingShowsTheErrorInRed) {
     Lay({.playerHand = "heart9 spade5", .playerMelds = kAces, .playerHasDrawn = false});
     Click(OnHand("spade5"), Qt::RightButton);
