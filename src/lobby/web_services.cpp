@@ -128,6 +128,16 @@ std::string MatchReportPath(const MatchReport& report) {
            "&gametype=" + std::to_string(report.gameType);
 }
 
+std::string MatchMailAddress(const std::string& address, const MatchReport& report,
+                             const std::string& opponentScoreLabel, const std::string& timestamp) {
+    constexpr const char* kLineBreak = "%0D%0A";
+    return "mailto:" + address +
+           "?Subject=Canasta Match Result&Body=" + PercentEncoded(report.ownName) +
+           "'s Score:" + PercentEncoded(report.ownScore) + kLineBreak +
+           PercentEncoded(opponentScoreLabel) + " " + PercentEncoded(report.opponentScore) +
+           kLineBreak + "Timestamp: " + PercentEncoded(timestamp) + kLineBreak;
+}
+
 ProxySettings ReadProxySettings(SettingsStore& settings) {
     const std::optional<int64_t> port = DecimalNumber(ReadTextSetting(settings, kProxyPortKey));
     return {Trimmed(ReadTextSetting(settings, kProxyServerKey)),

@@ -56,6 +56,11 @@ bool ShouldReportMatch(const MatchReport& report);
 // "#" cannot break the query.
 std::string MatchReportPath(const MatchReport& report);
 
+// The mail report of a match: a "mailto:" address with the subject and a body of both scores
+// and the time. The names, the label and the time are percent-encoded, so none can end the body.
+std::string MatchMailAddress(const std::string& address, const MatchReport& report,
+                             const std::string& opponentScoreLabel, const std::string& timestamp);
+
 // "Network\ProxyServer" and its companions; an empty host means no proxy. The port is 80 when
 // empty or not a number.
 struct ProxySettings {

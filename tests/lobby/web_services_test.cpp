@@ -62,6 +62,10 @@ TEST(WebServices, OnlyTheLosingSideOrBothAfterADrawReport) {
     EXPECT_EQ(MatchReportPath({"a&b=c#", "-5", "x", "0", 2}),
               "/lobby/matchlog.php?nickname1=a%26b%3Dc%23&score1=-5&nickname2=x&score2=0"
               "&gametype=2");
+    EXPECT_EQ(MatchMailAddress("ben@example.org", {"A&B", "4120", "Ben", "5230", 1},
+                               "Ben's score:", "07/12/2026 13:05:09"),
+              "mailto:ben@example.org?Subject=Canasta Match Result&Body=A%26B's Score:4120%0D%0A"
+              "Ben%27s%20score%3A 5230%0D%0ATimestamp: 07%2F12%2F2026%2013%3A05%3A09%0D%0A");
 }
 
 TEST(WebServices, AddressesJoinTheConfiguredServer) {

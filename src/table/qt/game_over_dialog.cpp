@@ -2,6 +2,7 @@
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -10,9 +11,8 @@
 
 namespace tavolex {
 
-TfmGameOver::TfmGameOver(const GameOverInfo& info,
-                         std::function<void(const GameOverInfo&)> sendResult, QWidget* parent)
-    : QDialog(parent), info_(info), sendResult_(std::move(sendResult)) {
+TfmGameOver::TfmGameOver(const GameOverInfo& info, MatchReporting reporting, QWidget* parent)
+    : QDialog(parent), info_(info), reporting_(std::move(reporting)) {
     setObjectName(QStringLiteral("TfmGameOver"));
     setWindowTitle(kProgramCaption);
 
@@ -37,13 +37,8 @@ TfmGameOver::TfmGameOver(const GameOverInfo& info,
         send->setObjectName(QStringLiteral("bnSendResult"));
         send->setAutoDefault(false);
         send->setWhatsThis(QStringLiteral(
-            "Reports the result of this match, with both names and both totals, to the "
-            "lobby's match list."));
-        // One report per match: the button is spent once pressed.
-        connect(send, &QPushButton::clicked, this, [this, send] {
-            send->setEnabled(false);
-            if (sendResult_) sendResult_(info_);
-        });
+            "Writes a mail message with both totals of this match to an address you give."));
+        connect(send, &QPushButton::clicked, this, &TfmGameOver::bnSendResultClick);
     } else {
         buttons->addButton(QDialogButtonBox::Yes);
         buttons->addButton(QDialogButtonBox::No);
@@ -57,6 +52,12 @@ TfmGameOver::TfmGameOver(const GameOverInfo& info,
                 Close(GameOverAnswer::No);
                 break;
             case QDialogButtonBox::Ok:
+                // The report's request keeps the window responsive: a second OK meanwhile
+                // must not log the match twice.
+                if (!logged_ && reporting_.logMatch) {
+                    logged_ = true;
+                    reporting_.logMatch(info_);
+                }
                 Close(GameOverAnswer::Ok);
                 break;
             default:
@@ -73,6 +74,14 @@ TfmGameOver::TfmGameOver(const GameOverInfo& info,
     layout->addWidget(buttons);
     InstallWhatsThisMenu(this);
     setMinimumWidth(340);
+}
+
+void TfmGameOver::bnSendResultClick() {
+    bool ok = false;
+    const QString address = QInputDialog::getText(
+        this, kProgramCaption, QStringLiteral("Email address to report this match to:"),
+        QLineEdit::Normal, QString(), &ok);
+    if (ok && reporting_.mailResult) reporting_.mailResult(info_, address.toStdString());
 }
 
 void TfmGameOver::Close(GameOverAnswer answer) {

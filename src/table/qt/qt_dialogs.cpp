@@ -5,7 +5,6 @@
 
 #include "table/qt/details_dialog.h"
 #include "table/qt/dialog_parts.h"
-#include "table/qt/game_over_dialog.h"
 #include "table/qt/saved_game_dialog.h"
 #include "table/qt/scoring_dialog.h"
 
@@ -58,7 +57,7 @@ void QtDialogs::ShowDetails(const DetailsInfo& info) {
 }
 
 GameOverAnswer QtDialogs::ShowGameOver(const GameOverInfo& info) {
-    TfmGameOver dialog(info, sendResult_, parent_);
+    TfmGameOver dialog(info, reporting_, parent_);
     dialog.exec();
     return dialog.Answer();
 }

@@ -1,9 +1,8 @@
 // The engine's dialogs as Qt message boxes and the game's own dialogs, over the table window.
 #pragma once
 
-#include <functional>
-
 #include "game/dialogs.h"
+#include "table/qt/game_over_dialog.h"
 
 class QWidget;
 
@@ -13,10 +12,8 @@ class QtDialogs : public Dialogs {
   public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
 
-    // The match report of a network game, sent from the game-over dialog.
-    void SetSendResult(std::function<void(const GameOverInfo&)> sendResult) {
-        sendResult_ = std::move(sendResult);
-    }
+    // The reports of a network match, sent from the game-over dialog.
+    void SetMatchReporting(MatchReporting reporting) { reporting_ = std::move(reporting); }
 
     void Information(const std::string& text) override;
     void Warning(const std::string& text) override;
@@ -33,7 +30,7 @@ class QtDialogs : public Dialogs {
 
   private:
     QWidget* parent_;
-    std::function<void(const GameOverInfo&)> sendResult_;
+    MatchReporting reporting_;
 };
 
 }  // namespace tavolex

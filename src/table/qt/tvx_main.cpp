@@ -101,6 +101,7 @@ TfmTvxMain::TfmTvxMain(SettingsStore& settings, StartOptions options, QWidget* p
     statistics_.showHallOfFame = [this](int level, int kind, int row) {
         if (showHighscores_) ShowHallOfFame(level, kind, row);
     };
+    SetUpMatchReporting();
     FormCreate();
 }
 
@@ -114,7 +115,13 @@ void TfmTvxMain::RunEngine(const std::function<void()>& operation, bool tablePla
     operation();
     --engineDepth_;
     UpdateStatusPanels();
-    if (engineDepth_ == 0 && closePending_) close();
+    if (engineDepth_ > 0) return;
+    if (closePending_) {
+        close();
+    } else if (dispatchDeferred_) {
+        dispatchDeferred_ = false;
+        PostDispatch();
+    }
 }
 
 QString TfmTvxMain::StatusText() const {
@@ -242,7 +249,7 @@ bool TfmTvxMain::event(QEvent* event) {
         if (!tip.isEmpty()) DisplayHint(tip);
         return true;
     }
-    if (LobbyEvent(event)) return true;
+    if (LobbyEvent(event) || DispatchEvent(event)) return true;
     if (event->type() == HelpCommandEvent::kType) {
         HelpCommand(static_cast<HelpCommandEvent*>(event)->parameter);
         // Closing the dialog activated the table: the reader returns to the page they were on.

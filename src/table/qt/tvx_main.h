@@ -15,6 +15,7 @@
 #include "lobby/qt/http_client.h"
 #include "lobby/qt/qt_game_server.h"
 #include "lobby/qt/web_requests.h"
+#include "network/game_server_peer_link.h"
 #include "options/customize_settings.h"
 #include "options/qt/midi_player.h"
 #include "options/qt/qt_sounds.h"
@@ -76,7 +77,8 @@ class TfmTvxMain : public QMainWindow,
     void EnableEndHandButton(bool enabled) override;
     void SetRulesHint(const std::string& hint) override;
     void ShowWhoseTurn(const std::string& text) override;
-    void PostDispatch() override {}
+    // WM_DISPATCH, posted to this window.
+    void PostDispatch() override;
     void CloseProgram() override;
 
     // "Lobby..." (F5), and the "/ip:" start-up with autoLogin: the lobby window, modal; received
@@ -104,11 +106,6 @@ class TfmTvxMain : public QMainWindow,
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    class NoPeerLink : public PeerLink {
-      public:
-        void SendToken(int, const std::string&) override {}
-    };
-
     // GameServerWindow: the connection's events come back to this window as posted events.
     void PostGameServerEvent(int code, const std::string& text) override;
     // LobbyHost: WM_INVITED.
@@ -118,6 +115,10 @@ class TfmTvxMain : public QMainWindow,
     void HandleGameServerEvent(int code, const std::string& text);
     void InvitedByOpponent();
     void StartNetworkGame();
+    // Returns whether event was WM_DISPATCH.
+    bool DispatchEvent(QEvent* event);
+    // The game-over dialog of a network match logs the match and mails the result.
+    void SetUpMatchReporting();
     // "Lobby Active" shows while the player stays available with the lobby window closed.
     void ShowLobbyActive();
 
@@ -152,7 +153,9 @@ class TfmTvxMain : public QMainWindow,
     SettingsStore& settings_;
     StartOptions options_;
     QtDialogs dialogs_;
-    NoPeerLink peer_;
+    HttpClient http_;
+    QtGameServer gameServer_;
+    GameServerPeerLink peer_{gameServer_, [this] { return table_.PeerName; }};
     QtClock clock_;
     Random random_;
     QtSounds sounds_;
@@ -161,8 +164,6 @@ class TfmTvxMain : public QMainWindow,
     Table table_;
     TableFlow flow_;
     ComputerOpponent computer_;
-    HttpClient http_;
-    QtGameServer gameServer_;
     WebGameServerAddress gameServerAddress_{http_, settings_};
     Lobby lobby_{gameServer_, *this, gameServerAddress_, *this, dialogs_, settings_};
     TfmLobbyGS* lobbyWindow_ = nullptr;
@@ -180,6 +181,8 @@ class TfmTvxMain : public QMainWindow,
     bool transientStatus_ = false;
 
     int engineDepth_ = 0;
+    // WM_DISPATCH came while the engine ran: it is posted again once it is done.
+    bool dispatchDeferred_ = false;
     bool closePending_ = false;
     bool programEnded_ = false;
     bool moving_ = false;

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -52,26 +53,37 @@ TEST(QtDialogs, GameOverAsksToPlayAgainLocally) {
     EXPECT_EQ(dialogs.ShowGameOver(info), GameOverAnswer::Closed);
 }
 
-TEST(QtDialogs, NetworkGameOverSendsTheResultOnceAndClosesWithOk) {
+TEST(QtDialogs, NetworkGameOverMailsOnRequestAndLogsTheMatchOnOk) {
     QtDialogs dialogs(nullptr);
-    int reports = 0;
-    dialogs.SetSendResult([&](const GameOverInfo& info) {
-        ++reports;
-        EXPECT_EQ(info.opponentName, "Rosalind");
-    });
+    int logged = 0;
+    std::string mailedTo;
+    dialogs.SetMatchReporting(
+        {[&](const GameOverInfo& info) {
+             ++logged;
+             EXPECT_EQ(info.opponentName, "Rosalind");
+         },
+         [&](const GameOverInfo&, const std::string& address) { mailedTo = address; }});
     GameOverInfo info;
     info.networkGame = true;
     info.opponentName = "Rosalind";
     QTimer::singleShot(0, [] {
         QWidget* dialog = QApplication::activeModalWidget();
-        auto* send = dialog->findChild<QPushButton*>(QStringLiteral("bnSendResult"));
-        send->click();
-        EXPECT_FALSE(send->isEnabled());
         EXPECT_EQ(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Yes), nullptr);
-        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QTimer::singleShot(0, [] {
+            auto* ask = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(ask, nullptr);
+            EXPECT_EQ(ask->labelText(), "Email address to report this match to:");
+            ask->setTextValue("ros@example.org");
+            ask->accept();
+        });
+        dialog->findChild<QPushButton*>(QStringLiteral("bnSendResult"))->click();
+        QPushButton* ok = dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        ok->click();
+        ok->click();
     });
     EXPECT_EQ(dialogs.ShowGameOver(info), GameOverAnswer::Ok);
-    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(mailedTo, "ros@example.org");
+    EXPECT_EQ(logged, 1);
 }
 
 TEST(SavedGameDialog, OffersTavolexGamesAndProposesTheName) {
