@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/cli/table_invariants.h"
+#include "game/table_invariants.h"
 #include "game/internal_error.h"
 #include "game/melds.h"
 #include "game/status_texts.h"
