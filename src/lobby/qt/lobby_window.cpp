@@ -22,6 +22,7 @@
 #include "game/settings_store.h"
 #include "lobby/event_words.h"
 #include "lobby/lobby_controls.h"
+#include "lobby/qt/latin1_text.h"
 #include "options/qt/stored_color.h"
 #include "options/qt/stored_font.h"
 #include "storage/settings_keys.h"
@@ -51,18 +52,6 @@ void SetBaseColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, color);
     widget->setPalette(palette);
-}
-
-// The names travel as Latin-1 bytes; a character beyond Latin-1 becomes a byte the cleaning
-// replaces.
-std::string Latin1Bytes(const QString& text) {
-    std::string bytes;
-    for (const QChar c : text) bytes += static_cast<char>(c.unicode() < 256 ? c.unicode() : 0xFF);
-    return bytes;
-}
-
-QString FromLatin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 }  // namespace
