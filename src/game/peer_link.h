@@ -6,6 +6,8 @@
 namespace tavolex {
 
 enum PeerToken : int {
+    kTokenChat = 3,
+    kTokenPlayerId = 4,
     kTokenDeal = 5,
     kTokenMeld = 6,
     kTokenUndoMeld = 7,
@@ -27,7 +29,7 @@ enum PeerToken : int {
 constexpr char kFieldSeparator = static_cast<char>(0xFE);
 
 class PeerLink {
-public:
+  public:
     virtual ~PeerLink() = default;
     virtual void SendToken(int token, const std::string& parameters) = 0;
 };

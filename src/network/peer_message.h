@@ -10,14 +10,13 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/peer_link.h"
 #include "game/rule_options.h"
 
 namespace tavolex {
 
 constexpr char kMessageEnd = static_cast<char>(0xFF);
 constexpr int kTokenWordCount = 21;
-constexpr int kTokenChat = 3;
-constexpr int kTokenPlayerId = 4;
 // The index of a word that is not in the table.
 constexpr int kTokenUnknown = 19;
 
