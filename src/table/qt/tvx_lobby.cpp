@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "lobby/qt/lobby_window.h"
+#include "lobby/wire_format.h"
 #include "table/qt/tvx_main.h"
 
 namespace tavolex {
@@ -59,9 +60,20 @@ bool TfmTvxMain::LobbyEvent(QEvent* event) {
 }
 
 void TfmTvxMain::HandleGameServerEvent(int code, const std::string& text) {
-    lobby_.State().LastEvent = text;
-    // A match's moves: they wait for network play, which takes them from here.
-    if (lobbyWindow_ == nullptr && code == 2121 && lobby_.State().State == kLobbyPlaying) return;
+    TLobby& lobby = lobby_.State();
+    lobby.LastEvent = text;
+    const bool playing = lobby.State == kLobbyPlaying;
+    // A match's moves: also while the lobby window is still closing, when the inviter's first
+    // message may already be here (it waits in the buffer until the match has started).
+    if (code == kEventPrivateGameCommand && playing) {
+        network_.ReceiveGameCommand(text);
+        return;
+    }
+    const bool connectionLost = code == kEventConnectionClosed || code == kEventUserLeft;
+    if (lobbyWindow_ == nullptr && connectionLost && (playing || network_.Active())) {
+        RunEngineWhenIdle([this, playing] { network_.ConnectionLost(playing); });
+        return;
+    }
     const bool matchArranged = lobby_.GameServerEvent(code, text);
     // With the lobby window open, it closes with OK and OpenLobby starts the match.
     if (lobbyWindow_ != nullptr) return;
@@ -84,7 +96,10 @@ void TfmTvxMain::InvitedByOpponent() {
 
 void TfmTvxMain::StartNetworkGame() {
     lobby_.StartNetworkGame();
-    ShowLobbyActive();
+    const NetworkMatch& match = lobby_.Match();
+    RunEngine([&] {
+        network_.StartNetworkGame(match.NetworkRole, match.OwnNetName, match.OpponentName);
+    });
 }
 
 }  // namespace tavolex

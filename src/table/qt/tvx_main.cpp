@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include "network/qt/chat_window.h"
+#include "network/qt/rule_differences_dialog.h"
 #include "options/qt/media_folders.h"
 #include "table/card_move.h"
 #include "table/gestures.h"
@@ -118,9 +120,20 @@ void TfmTvxMain::RunEngine(const std::function<void()>& operation, bool tablePla
     if (engineDepth_ > 0) return;
     if (closePending_) {
         close();
-    } else if (dispatchDeferred_) {
-        dispatchDeferred_ = false;
-        PostDispatch();
+        return;
+    }
+    if (idleWork_.empty()) return;
+    const std::function<void()> next = std::move(idleWork_.front());
+    idleWork_.erase(idleWork_.begin());
+    RunEngine(next, true);
+}
+
+void TfmTvxMain::RunEngineWhenIdle(std::function<void()> operation) {
+    if (engineDepth_ > 0) {
+        idleWork_.push_back(std::move(operation));
+    } else {
+        // A chat line between the player's two right clicks leaves the armed card armed.
+        RunEngine(operation, true);
     }
 }
 

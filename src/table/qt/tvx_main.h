@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "lobby/qt/qt_game_server.h"
 #include "lobby/qt/web_requests.h"
 #include "network/game_server_peer_link.h"
+#include "network/network_game.h"
 #include "options/customize_settings.h"
 #include "options/qt/midi_player.h"
 #include "options/qt/qt_sounds.h"
@@ -34,7 +36,9 @@ namespace tavolex {
 
 class HelpWindow;
 class TableCanvas;
+class TfmChat;
 class TfmLobbyGS;
+class TfmRuleDifferences;
 
 struct StartOptions {
     std::string programFolder;
@@ -47,7 +51,8 @@ struct StartOptions {
 class TfmTvxMain : public QMainWindow,
                    public TableView,
                    private GameServerWindow,
-                   private LobbyHost {
+                   private LobbyHost,
+                   private NetworkView {
     Q_OBJECT
   public:
     TfmTvxMain(SettingsStore& settings, StartOptions options, QWidget* parent = nullptr);
@@ -87,6 +92,10 @@ class TfmTvxMain : public QMainWindow,
     Lobby& lobby() { return lobby_; }
     // The lobby window while it is open, else null.
     TfmLobbyGS* LobbyWindow() const { return lobbyWindow_; }
+    NetworkGame& network() { return network_; }
+    // The chat window and the rule-differences dialog while a match has them, else null.
+    TfmChat* ChatWindow() const { return chat_.get(); }
+    TfmRuleDifferences* RuleDifferencesDialog() const { return ruleDifferences_.get(); }
 
     // The Options menu's dialogs, as their commands open them.
     void Rules1Click();
@@ -119,6 +128,17 @@ class TfmTvxMain : public QMainWindow,
     bool DispatchEvent(QEvent* event);
     // The game-over dialog of a network match logs the match and mails the result.
     void SetUpMatchReporting();
+    void miChatOnTopClick(bool checked);
+
+    // NetworkView.
+    void OpenChat() override;
+    void CloseMatchWindows() override;
+    void AddChatLine(const std::string& line, bool received) override;
+    void ShowRuleDifferences(const std::vector<RuleDifference>& differences) override;
+    void HideRuleDifferences() override;
+    void ShowConnectionStatus(const std::string& text) override;
+    void EnableMatchCommands(bool matchRunning) override;
+    void LeaveGameServer() override;
     // "Lobby Active" shows while the player stays available with the lobby window closed.
     void ShowLobbyActive();
 
@@ -142,8 +162,12 @@ class TfmTvxMain : public QMainWindow,
     void FormDestroy();
     // Every call into the engine goes through here: a close asked for meanwhile waits until the
     // outermost call has returned. Menu commands and buttons let a card armed by a first right
-    // click go; the table's own mouse and keys decide that themselves.
+    // click go; the table's own mouse and keys, and what arrives from the peer, leave that to
+    // the engine.
     void RunEngine(const std::function<void()>& operation, bool tablePlay = false);
+    // What arrives from outside (received moves, a lost connection) runs between the engine's
+    // actions: now, or once the running one is over when one of its pauses let it through.
+    void RunEngineWhenIdle(std::function<void()> operation);
     void FormMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint at);
     // After a menu's hint: the turn's prompt comes back (on the next mouse move over the table
     // and when a menu closes).
@@ -167,6 +191,9 @@ class TfmTvxMain : public QMainWindow,
     WebGameServerAddress gameServerAddress_{http_, settings_};
     Lobby lobby_{gameServer_, *this, gameServerAddress_, *this, dialogs_, settings_};
     TfmLobbyGS* lobbyWindow_ = nullptr;
+    NetworkGame network_{table_, *this};
+    std::unique_ptr<TfmChat> chat_;
+    std::unique_ptr<TfmRuleDifferences> ruleDifferences_;
 
     CardImages cards_;
     QColor background_;
@@ -181,9 +208,9 @@ class TfmTvxMain : public QMainWindow,
     bool transientStatus_ = false;
 
     int engineDepth_ = 0;
-    // WM_DISPATCH came while the engine ran: it is posted again once it is done.
-    bool dispatchDeferred_ = false;
+    std::vector<std::function<void()>> idleWork_;
     bool closePending_ = false;
+    bool closing_ = false;
     bool programEnded_ = false;
     bool moving_ = false;
     bool hourglass_ = false;
@@ -201,7 +228,10 @@ class TfmTvxMain : public QMainWindow,
     QAction* miUndoMeld_ = nullptr;
     QAction* miUndoAll_ = nullptr;
     QAction* miRules_ = nullptr;
+    QAction* miLobby_ = nullptr;
+    QAction* miDisconnect_ = nullptr;
     QAction* miChatOnTop_ = nullptr;
+    QAction* miRuleDifferences_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
     QTimer tmLED_;
     QTimer tmSplash_;

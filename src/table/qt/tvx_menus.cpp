@@ -88,15 +88,19 @@ void TfmTvxMain::BuildMenus() {
 
     // The commands of a running network game stay disabled until one can run.
     QMenu* network = menuBar()->addMenu("&Network");
-    connect(AddItem(network, "Lobby...", "|Meet other players on the Internet", Qt::Key_F5),
-            &QAction::triggered, this, [this] { OpenLobby(false); });
-    const QList<QAction*> networkItems{
-        AddItem(network, "&Disconnect", "|End the network game"),
-        miChatOnTop_ = AddItem(network, "&Chat window always on top",
-                               "|Keep the chat window above all other windows"),
-        AddItem(network, "&Rule Differences...", "|Compare the rules with your opponent's")};
+    miLobby_ = AddItem(network, "Lobby...", "|Meet other players on the Internet", Qt::Key_F5);
+    connect(miLobby_, &QAction::triggered, this, [this] { OpenLobby(false); });
+    miDisconnect_ = AddItem(network, "&Disconnect", "|End the network game");
+    connect(miDisconnect_, &QAction::triggered, this,
+            [this] { RunEngine([this] { network_.Disconnect(); }); });
+    miChatOnTop_ = AddItem(network, "&Chat window always on top",
+                           "|Keep the chat window above all other windows");
     miChatOnTop_->setCheckable(true);
-    for (QAction* item : networkItems) item->setEnabled(false);
+    connect(miChatOnTop_, &QAction::triggered, this, &TfmTvxMain::miChatOnTopClick);
+    miRuleDifferences_ =
+        AddItem(network, "&Rule Differences...", "|Compare the rules with your opponent's");
+    connect(miRuleDifferences_, &QAction::triggered, this,
+            [this] { network_.CompareRulesAgain(); });
     connect(AddItem(network, "Proxy Settings...", "|Set the proxy for the Internet connection"),
             &QAction::triggered, this, [this] {
                 if (TfmNetworkSettings::Run(settings_, this))

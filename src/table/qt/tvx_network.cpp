@@ -1,10 +1,16 @@
-// The table window's side of network play: the received moves' dispatch and the reports of a
-// finished match.
+// The table window's side of network play: the received moves' dispatch, the Network menu, the
+// chat window and the rule-differences dialog, and the reports of a finished match.
+#include <QAction>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLabel>
 #include <QLocale>
 
 #include "lobby/qt/web_requests.h"
+#include "network/qt/chat_window.h"
+#include "network/qt/rule_differences_dialog.h"
+#include "storage/settings_keys.h"
+#include "table/qt/table_canvas.h"
 #include "table/qt/tvx_main.h"
 
 namespace tavolex {
@@ -47,14 +53,70 @@ void TfmTvxMain::PostDispatch() {
 
 bool TfmTvxMain::DispatchEvent(QEvent* event) {
     if (event->type() != kDispatchEvent) return false;
-    // Received moves are applied between the player's actions, never inside one: a pause of the
-    // player's move lets this event through, and it comes back once the move is over.
-    if (engineDepth_ > 0) {
-        dispatchDeferred_ = true;
-        return true;
-    }
-    RunEngine([] {});
+    RunEngineWhenIdle([this] { network_.DispatchReceived(); });
     return true;
+}
+
+void TfmTvxMain::miChatOnTopClick(bool checked) {
+    WriteBool(settings_, kChatOnTopKey.path, checked);
+    if (chat_) chat_->SetStayOnTop(checked);
+}
+
+void TfmTvxMain::OpenChat() {
+    chat_ = std::make_unique<TfmChat>(settings_, network_.OwnNetName, this);
+    connect(chat_.get(), &TfmChat::lineEntered, this,
+            [this](const std::string& line) { table_.SendToken(kTokenChat, line); });
+    // The table's commands on F6 to F10 work from the chat window too.
+    connect(chat_.get(), &TfmChat::functionKey, this, [this](int key) {
+        activateWindow();
+        canvas_->setFocus();
+        FormKeyDown(key, Qt::NoModifier);
+    });
+    chat_->show();
+}
+
+void TfmTvxMain::CloseMatchWindows() {
+    chat_.reset();
+    ruleDifferences_.reset();
+}
+
+void TfmTvxMain::AddChatLine(const std::string& line, bool received) {
+    if (!chat_) return;
+    if (received) {
+        chat_->ShowReceived(line);
+    } else {
+        chat_->AddLine(line);
+    }
+}
+
+void TfmTvxMain::ShowRuleDifferences(const std::vector<RuleDifference>& differences) {
+    if (!ruleDifferences_) {
+        ruleDifferences_ = std::make_unique<TfmRuleDifferences>(this);
+        connect(ruleDifferences_.get(), &TfmRuleDifferences::useOpponentsRules, this,
+                [this] { RunEngine([this] { network_.AdoptOpponentsRules(); }); });
+    }
+    ruleDifferences_->ShowDifferences(differences);
+}
+
+void TfmTvxMain::HideRuleDifferences() {
+    if (ruleDifferences_) ruleDifferences_->hide();
+}
+
+void TfmTvxMain::ShowConnectionStatus(const std::string& text) {
+    ShowStatus(text, false);
+}
+
+void TfmTvxMain::EnableMatchCommands(bool matchRunning) {
+    for (QAction* item : {miDisconnect_, miChatOnTop_, miRuleDifferences_}) {
+        item->setEnabled(matchRunning);
+    }
+    miLobby_->setEnabled(!matchRunning);
+    pnLobbyActive_->hide();
+}
+
+void TfmTvxMain::LeaveGameServer() {
+    lobby_.State().State = kLobbyOffline;
+    gameServer_.GS_Disconnect();
 }
 
 }  // namespace tavolex

@@ -9,7 +9,10 @@
 namespace tavolex {
 
 void TfmTvxMain::Rules1Click() {
-    RunEngine([this] { RunRulesDialog(table_, this); });
+    RunEngine([this] {
+        // The changed rules went to the opponent: the differences are compared anew.
+        if (RunRulesDialog(table_, this)) network_.CompareRulesAgain();
+    });
 }
 
 CustomizeSettings TfmTvxMain::CurrentCustomizeSettings() const {

@@ -75,6 +75,7 @@ void TfmTvxMain::FormCreate() {
     });
     BuildMenus();
     BuildStatusBar();
+    EnableMatchCommands(false);
     for (QWidget* widget : statusBar()->findChildren<QWidget*>()) widget->installEventFilter(this);
     canvas_->installEventFilter(this);
     bnEndHand_->installEventFilter(this);
@@ -209,12 +210,21 @@ void TfmTvxMain::BuildCardImages() {
 }
 
 void TfmTvxMain::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    // The match already being ended on closing lets the computer finish a turn: the window
+    // waits for that, and another close meanwhile changes nothing.
+    if (closing_) return;
     if (engineDepth_ > 0) {
         // A turn is still running (its pauses let the close through): close once it is over.
         closePending_ = true;
-        event->ignore();
         return;
     }
+    closePending_ = false;
+    if (!programEnded_ && !network_.ConfirmClose()) return;
+    closing_ = true;
+    // FormClose: a running match ends here, so the game saved on exit is a game against the
+    // computer.
+    if (network_.Active()) RunEngine([this] { network_.EndNetworkGame(); });
     FormDestroy();
     event->accept();
 }

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "game/hand_columns.h"
@@ -17,23 +20,50 @@
 
 namespace tavolex::test {
 
+// A table window in folder with quiet settings (no sound, no card movement, no pauses), shown
+// and active; the test runs the delayed start-up itself.
+inline std::unique_ptr<TfmTvxMain> OpenQuietWindow(MemorySettings& settings,
+                                                   const QTemporaryDir& folder,
+                                                   const char* resolution = "0,0,640x480") {
+    settings.WriteValue("Settings\\Sound", int64_t{0});
+    settings.WriteValue("Settings\\Card Movement", int64_t{0});
+    settings.WriteValue("Settings\\Delay", int64_t{0});
+    settings.WriteValue("Settings\\Show Turns", int64_t{0});
+    settings.WriteValue("Settings\\Resolution", std::string(resolution));
+    StartOptions options;
+    options.programFolder = folder.path().toStdString() + "/";
+    options.arguments = {"/setup"};
+    options.startTimer = false;
+    auto window = std::make_unique<TfmTvxMain>(settings, options);
+    window->show();
+    window->activateWindow();  // menu shortcuts reach only the active window
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    return window;
+}
+
+// Inside the visible strip of a card of a pile.
+inline QPoint On(const CardRecord& card) {
+    return QPoint(card.x + 5, card.y + 5);
+}
+
+// Works the next modal dialog once it is open; the caller then opens it (exec blocks).
+inline void WhenModalOpens(std::function<void(QWidget*)> work) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, work] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (dialog == nullptr) return;
+        poll->deleteLater();
+        poll->stop();
+        work(dialog);
+    });
+    poll->start(5);
+}
+
 class WindowTest : public ::testing::Test {
   protected:
     // Without startUp the test runs the delayed start-up itself, after its own settings.
-    explicit WindowTest(const char* resolution = "0,0,640x480", bool startUp = true) {
-        settings.WriteValue("Settings\\Sound", int64_t{0});
-        settings.WriteValue("Settings\\Card Movement", int64_t{0});
-        settings.WriteValue("Settings\\Delay", int64_t{0});
-        settings.WriteValue("Settings\\Show Turns", int64_t{0});
-        settings.WriteValue("Settings\\Resolution", std::string(resolution));
-        StartOptions options;
-        options.programFolder = folder.path().toStdString() + "/";
-        options.arguments = {"/setup"};
-        options.startTimer = false;
-        window = std::make_unique<TfmTvxMain>(settings, options);
-        window->show();
-        window->activateWindow();  // menu shortcuts reach only the active window
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    explicit WindowTest(const char* resolution = "0,0,640x480", bool startUp = true)
+        : window(OpenQuietWindow(settings, folder, resolution)) {
         if (startUp) window->tmSplashTimer();
     }
 
@@ -49,8 +79,6 @@ class WindowTest : public ::testing::Test {
                Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::mouseClick(window->canvas(), button, modifiers, at);
     }
-    // Inside the visible strip of a card of a pile.
-    static QPoint On(const CardRecord& card) { return QPoint(card.x + 5, card.y + 5); }
     // A hand card where it is drawn: a column that would run past the status bar closes up.
     QPoint OnHand(const char* name) {
         const int index = IndexOf(state().PlayerHand, name);

@@ -20,19 +20,6 @@
 namespace tavolex::test {
 namespace {
 
-// Works the next modal dialog once it is open; the caller then opens it (exec blocks).
-void WhenModalOpens(std::function<void(QWidget*)> work) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, work] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr) return;
-        poll->deleteLater();
-        poll->stop();
-        work(dialog);
-    });
-    poll->start(5);
-}
-
 QAbstractButton* Radio(QWidget* dialog, const QString& caption) {
     for (auto* radio : dialog->findChildren<QRadioButton*>()) {
         if (radio->text() == caption) return radio;
