@@ -63,7 +63,8 @@ struct Player {
     std::unique_ptr<TfmTvxMain> window;
 };
 
-// Answers every message box with its default button (Yes for questions) and keeps its text.
+// Answers every message box with its default button (Yes for questions, unless told to say
+// No once) and keeps its text.
 class BoxAnswerer {
   public:
     BoxAnswerer() {
@@ -71,12 +72,14 @@ class BoxAnswerer {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return;
             texts.push_back(box->text());
-            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            QAbstractButton* yes = box->button(refuseNext ? QMessageBox::No : QMessageBox::Yes);
+            refuseNext = false;
             (yes ? yes : box->defaultButton())->click();
         });
         poll_.start(5);
     }
     QStringList texts;
+    bool refuseNext = false;
 
   private:
     QTimer poll_;
@@ -149,6 +152,12 @@ TEST(NetworkPlay, AnInvitationStartsAMatchWhoseMovesAndEndReachBothTables) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return second.table().state.OpponentHand.count == opponentCards + 1; }, 10000));
     EXPECT_EQ(first.table().state.Stock.count, second.table().state.Stock.count);
+
+    // Closing during the match asks first; Anna stays.
+    boxes.refuseNext = true;
+    anna.window->close();
+    EXPECT_TRUE(anna.window->isVisible());
+    EXPECT_TRUE(boxes.texts.contains(kCloseQuestion));
 
     // Bert disconnects: Anna's game is saved under both names and the computer takes over.
     bert.Command("&Disconnect")->trigger();
