@@ -24,6 +24,7 @@
 #include "storage/stored_statistics.h"
 #include "table/game_flow.h"
 #include "table/qt/card_images.h"
+#include "table/qt/modal_step_back.h"
 #include "table/qt/qt_clock.h"
 #include "table/qt/qt_dialogs.h"
 
@@ -192,6 +193,8 @@ class TfmTvxMain : public QMainWindow,
     Lobby lobby_{gameServer_, *this, gameServerAddress_, *this, dialogs_, settings_};
     TfmLobbyGS* lobbyWindow_ = nullptr;
     NetworkGame network_{table_, *this};
+    // Outlives the windows it watches.
+    ModalStepBack stepBack_;
     std::unique_ptr<TfmChat> chat_;
     std::unique_ptr<TfmRuleDifferences> ruleDifferences_;
 

@@ -72,6 +72,7 @@ void TfmTvxMain::OpenChat() {
         canvas_->setFocus();
         FormKeyDown(key, Qt::NoModifier);
     });
+    stepBack_.Watch(chat_.get());
     chat_->show();
 }
 
@@ -94,6 +95,7 @@ void TfmTvxMain::ShowRuleDifferences(const std::vector<RuleDifference>& differen
         ruleDifferences_ = std::make_unique<TfmRuleDifferences>(this);
         connect(ruleDifferences_.get(), &TfmRuleDifferences::useOpponentsRules, this,
                 [this] { RunEngine([this] { network_.AdoptOpponentsRules(); }); });
+        stepBack_.Watch(ruleDifferences_.get());
     }
     ruleDifferences_->ShowDifferences(differences);
 }

@@ -72,6 +72,7 @@ class BoxAnswerer {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (box == nullptr) return;
             texts.push_back(box->text());
+            if (whileOpen) whileOpen();
             QAbstractButton* yes = box->button(refuseNext ? QMessageBox::No : QMessageBox::Yes);
             refuseNext = false;
             (yes ? yes : box->defaultButton())->click();
@@ -80,6 +81,7 @@ class BoxAnswerer {
     }
     QStringList texts;
     bool refuseNext = false;
+    std::function<void()> whileOpen;
 
   private:
     QTimer poll_;
@@ -102,12 +104,13 @@ TEST(NetworkPlay, AnInvitationStartsAMatchWhoseMovesAndEndReachBothTables) {
         players->setCurrentItem(players->findItems("anna", Qt::MatchExactly).at(0));
         lobby->findChild<QPushButton*>("btInvite")->click();
     });
+    // Bert's deal and both rules have arrived.
     ASSERT_TRUE(QTest::qWaitFor(
         [&] {
             return anna.network().ConnectionStatus == kConnectionEstablished &&
                    bert.network().ConnectionStatus == kConnectionEstablished &&
-                   anna.table().state.Stock.count == bert.table().state.Stock.count &&
-                   anna.table().state.PlayerHand.count > 0;
+                   Cards(anna.table().state.PlayerHand) == Cards(bert.table().state.OpponentHand) &&
+                   anna.window->RuleDifferencesDialog() && bert.window->RuleDifferencesDialog();
         },
         10000));
     for (Player* player : {&anna, &bert}) {
@@ -117,15 +120,28 @@ TEST(NetworkPlay, AnInvitationStartsAMatchWhoseMovesAndEndReachBothTables) {
         EXPECT_NE(player->window->ChatWindow(), nullptr);
     }
     EXPECT_EQ(anna.table().PeerName, "bert");
-    EXPECT_EQ(Cards(anna.table().state.PlayerHand), Cards(bert.table().state.OpponentHand));
+    EXPECT_EQ(anna.table().state.Stock.count, bert.table().state.Stock.count);
 
     // The one differing rule shows on both sides until Anna takes Bert's.
     for (Player* player : {&anna, &bert}) {
         TfmRuleDifferences* differences = player->window->RuleDifferencesDialog();
-        ASSERT_NE(differences, nullptr);
         EXPECT_TRUE(differences->isVisible());
         EXPECT_EQ(differences->findChild<QTreeWidget*>("lvRules")->topLevelItemCount(), 1);
     }
+    // Closing during the match asks first, with the dialog that stays on top out of the way;
+    // a No keeps Anna at the table.
+    bool dialogSteppedBack = false;
+    boxes.whileOpen = [&] {
+        dialogSteppedBack = !anna.window->RuleDifferencesDialog()->isVisible();
+    };
+    boxes.refuseNext = true;
+    anna.window->close();
+    EXPECT_TRUE(anna.window->isVisible());
+    EXPECT_TRUE(boxes.texts.contains(kCloseQuestion));
+    EXPECT_TRUE(dialogSteppedBack);
+    EXPECT_TRUE(anna.window->RuleDifferencesDialog()->isVisible());
+    boxes.whileOpen = nullptr;
+
     anna.window->RuleDifferencesDialog()->findChild<QPushButton*>("btUseOpponentsRules")->click();
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !bert.window->RuleDifferencesDialog()->isVisible(); }, 10000));
@@ -152,12 +168,6 @@ TEST(NetworkPlay, AnInvitationStartsAMatchWhoseMovesAndEndReachBothTables) {
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return second.table().state.OpponentHand.count == opponentCards + 1; }, 10000));
     EXPECT_EQ(first.table().state.Stock.count, second.table().state.Stock.count);
-
-    // Closing during the match asks first; Anna stays.
-    boxes.refuseNext = true;
-    anna.window->close();
-    EXPECT_TRUE(anna.window->isVisible());
-    EXPECT_TRUE(boxes.texts.contains(kCloseQuestion));
 
     // Bert disconnects: Anna's game is saved under both names and the computer takes over.
     bert.Command("&Disconnect")->trigger();
