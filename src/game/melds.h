@@ -1,9 +1,11 @@
 // Laying melds: the player's melding actions, wild cards, canastas and the meld check.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "game/card_pile.h"
+#include "game/table_layout.h"
 
 namespace tavolex {
 
@@ -21,6 +23,13 @@ std::string RejectGoingOut(int canastasNeeded);
 
 // The meld check of the player's meld area; on failure it sets RejectReason.
 bool MeldsValid(Table& table);
+// One side's melds counted by column: naturals (black threes apart), wild cards, black threes.
+struct MeldColumns {
+    std::array<int, kColumns> naturals{};
+    std::array<int, kColumns> wilds{};
+    int blackThrees = 0;
+};
+MeldColumns CountMeldColumns(const CardPile& melds, const TableLayout& layout);
 // MeldsValid, and no pile take still pending.
 bool MeldsValidForDiscard(Table& table);
 void UpdateBlackThreesAllowed(Table& table);

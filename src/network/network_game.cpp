@@ -1,7 +1,5 @@
 #include "network/network_game.h"
 
-#include <algorithm>
-
 #include "game/peer_codes.h"
 #include "game/peer_link.h"
 #include "game/table.h"

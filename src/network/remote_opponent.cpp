@@ -5,6 +5,7 @@
 #include "network/remote_opponent.h"
 
 #include <array>
+#include <utility>
 
 #include "computer/census.h"
 #include "computer/computer_hand.h"
@@ -24,7 +25,6 @@ namespace {
 constexpr int kCanastaSize = 7;
 constexpr int kHugePile = 12;
 constexpr int kPileUndoCharge = 50;
-constexpr uint8_t kBlackThreeIds[] = {2, 15};
 
 // The card nearest the end of the pile with this id (and in this column when one is given).
 int FindLast(const Table& table, const CardPile& pile, uint8_t cardId, int column = -1) {
@@ -63,7 +63,11 @@ bool WildCardColumn(int column) {
     return column == kRankDeuce || IsNaturalRank(column);
 }
 
-void DrawNew(Table& table) {
+void Deal(Table& table, const PeerMessage& message) {
+    DealReceivedHand(table, message.deal.dealerStartsFirst, message.deal.slots);
+}
+
+void DrawNew(Table& table, const PeerMessage&) {
     GameState& state = table.state;
     if (!state.Stock.Empty()) {
         AddToComputerHand(table, PopStock(table), true);
@@ -76,9 +80,9 @@ void DrawNew(Table& table) {
     table.OpponentTakingPile = 0;
 }
 
-void Meld(Table& table, uint8_t cardId) {
+void Meld(Table& table, const PeerMessage& message) {
     table.state.OpponentPhase = 1;
-    const int index = FindLast(table, table.state.OpponentHand, cardId);
+    const int index = FindLast(table, table.state.OpponentHand, message.cardId);
     if (index >= 0) {
         CardCensus(table);
         const CardRecord card = PlayCardFromComputerHand(table, index);
@@ -88,9 +92,10 @@ void Meld(Table& table, uint8_t cardId) {
     GoingOutCheck(table);
 }
 
-void TakeBackMelded(Table& table, uint8_t cardId, int column) {
+void TakeBackMelded(Table& table, const PeerMessage& message) {
+    const int column = message.column;
     GameState& state = table.state;
-    const int index = FindLast(table, state.OpponentMelds, cardId, column);
+    const int index = FindLast(table, state.OpponentMelds, message.cardId, column);
     if (index < 0) return;
     const bool inCanasta = state.OpponentTally.CanastaKind[column] != kNoCanasta;
     const bool breaksCanasta =
@@ -103,9 +108,9 @@ void TakeBackMelded(Table& table, uint8_t cardId, int column) {
     AddToComputerHand(table, card, true);
 }
 
-void Discard(Table& table, uint8_t cardId) {
+void Discard(Table& table, const PeerMessage& message) {
     GameState& state = table.state;
-    const int index = FindLast(table, state.OpponentHand, cardId);
+    const int index = FindLast(table, state.OpponentHand, message.cardId);
     if (index >= 0) {
         const CardRecord card = PlayCardFromComputerHand(table, index);
         table.RepaintOpponentHandRow();
@@ -116,7 +121,7 @@ void Discard(Table& table, uint8_t cardId) {
     EndRemoteTurn(table);
 }
 
-void DrawPileTop(Table& table) {
+void DrawPileTop(Table& table, const PeerMessage&) {
     GameState& state = table.state;
     state.OpponentPhase = 3;
     if (state.DiscardPile.count > kHugePile) table.sounds.PlayEvent(kSoundTakeHugePile);
@@ -136,7 +141,7 @@ void DrawPileTop(Table& table) {
     table.OpponentTakingPile = 1;
 }
 
-void DrawPileRest(Table& table) {
+void DrawPileRest(Table& table, const PeerMessage&) {
     GameState& state = table.state;
     state.OpponentPhase = 1;
     TakeRestOfPile(table);
@@ -146,7 +151,7 @@ void DrawPileRest(Table& table) {
     table.OpponentTakingPile = 0;
 }
 
-void UndoPile(Table& table) {
+void UndoPile(Table& table, const PeerMessage&) {
     GameState& state = table.state;
     state.OpponentPhase = 0;
     state.OpponentHand = state.PlayerHandSaved;
@@ -160,19 +165,19 @@ void UndoPile(Table& table) {
     table.OpponentTakingPile = 0;
 }
 
-void MeldWildCard(Table& table, uint8_t cardId, int column) {
-    const int index = FindLast(table, table.state.OpponentHand, cardId);
+void MeldWildCard(Table& table, const PeerMessage& message) {
+    const int index = FindLast(table, table.state.OpponentHand, message.cardId);
     if (index >= 0) {
         CardCensus(table);
-        LayOnOpponentMeld(table, PlayCardFromComputerHand(table, index), column);
+        LayOnOpponentMeld(table, PlayCardFromComputerHand(table, index), message.column);
     }
     GoingOutCheck(table);
 }
 
-void DiscardRedThree(Table& table, uint8_t cardId) {
+void DiscardRedThree(Table& table, const PeerMessage& message) {
     GameState& state = table.state;
     state.OpponentPhase = kOpponentIdle;
-    const int index = FindLast(table, state.OpponentMelds, cardId);
+    const int index = FindLast(table, state.OpponentMelds, message.cardId);
     state.PileFrozen = 1;
     if (index >= 0) {
         const CardRecord card = *RemoveCardAt(state.OpponentMelds, -1, index, false, kRankThree);
@@ -183,19 +188,19 @@ void DiscardRedThree(Table& table, uint8_t cardId) {
     EndRemoteTurn(table);
 }
 
-void PassDiscard(Table& table) {
+void PassDiscard(Table& table, const PeerMessage&) {
     HandTurnBack(table);
     table.dialogs.Information(table.OpponentSentenceName() + " passes the discard.");
 }
 
-void NewGame(Table& table) {
+void NewGame(Table& table, const PeerMessage&) {
     GameState& state = table.state;
     state.OpponentScore = 0;
     state.PlayerScore = 0;
     state.GameInProgress = 0;
 }
 
-void HandOver(Table& table) {
+void HandOver(Table& table, const PeerMessage&) {
     table.state.EndHandRequested = 1;
     if (table.flow != nullptr) table.flow->EndOfHandCheck();
 }
@@ -226,52 +231,28 @@ bool Acceptable(const Table& table, const PeerMessage& message) {
 }  // namespace
 
 bool ApplyRemoteMove(Table& table, const PeerMessage& message) {
+    using Receiver = void (*)(Table&, const PeerMessage&);
+    static constexpr std::array<std::pair<int, Receiver>, 13> kReceivers = {{
+        {kTokenDeal, Deal},
+        {kTokenMeld, Meld},
+        {kTokenUndoMeld, TakeBackMelded},
+        {kTokenDiscard, Discard},
+        {kTokenDrawNew, DrawNew},
+        {kTokenDrawPileTop, DrawPileTop},
+        {kTokenDrawPileRest, DrawPileRest},
+        {kTokenUndoPile, UndoPile},
+        {kTokenMeldWildcard, MeldWildCard},
+        {kTokenDiscardRedThree, DiscardRedThree},
+        {kTokenPassDiscard, PassDiscard},
+        {kTokenNewGame, NewGame},
+        {kTokenHandOver, HandOver},
+    }};
+    if (message.token == kTokenLoadGame) return LoadRemoteGame(table, message.game);
     if (!Acceptable(table, message)) return false;
-    switch (message.token) {
-        case kTokenDeal:
-            DealReceivedHand(table, message.deal.dealerStartsFirst, message.deal.slots);
-            return true;
-        case kTokenMeld:
-            Meld(table, message.cardId);
-            return true;
-        case kTokenUndoMeld:
-            TakeBackMelded(table, message.cardId, message.column);
-            return true;
-        case kTokenDiscard:
-            Discard(table, message.cardId);
-            return true;
-        case kTokenDrawNew:
-            DrawNew(table);
-            return true;
-        case kTokenDrawPileTop:
-            DrawPileTop(table);
-            return true;
-        case kTokenDrawPileRest:
-            DrawPileRest(table);
-            return true;
-        case kTokenUndoPile:
-            UndoPile(table);
-            return true;
-        case kTokenMeldWildcard:
-            MeldWildCard(table, message.cardId, message.column);
-            return true;
-        case kTokenDiscardRedThree:
-            DiscardRedThree(table, message.cardId);
-            return true;
-        case kTokenPassDiscard:
-            PassDiscard(table);
-            return true;
-        case kTokenNewGame:
-            NewGame(table);
-            return true;
-        case kTokenHandOver:
-            HandOver(table);
-            return true;
-        case kTokenLoadGame:
-            return LoadRemoteGame(table, message.game);
-        default:
-            return true;
+    for (const auto& [token, receive] : kReceivers) {
+        if (token == message.token) receive(table, message);
     }
+    return true;
 }
 
 bool OpponentWentOut(const Table& table) {
@@ -281,20 +262,13 @@ bool OpponentWentOut(const Table& table) {
         table.OpponentTakingPile) {
         return false;
     }
-    std::array<int, kColumns> naturals{};
-    std::array<int, kColumns> wilds{};
-    int blackThrees = 0;
-    for (const CardRecord& card : state.OpponentMelds) {
-        const int column = table.layout.ColumnOf(card.x);
-        if (column < 0 || column >= kColumns) continue;
-        ++(IsWildRank(card.rank) ? wilds : naturals)[column];
-        for (const uint8_t id : kBlackThreeIds) blackThrees += card.cardId == id;
-    }
+    const MeldColumns melds = CountMeldColumns(state.OpponentMelds, table.layout);
     for (int column = kRankThree + 1; column < kColumns; ++column) {
-        const int cards = naturals[column] + wilds[column];
-        if ((cards != 0 && cards < 3) || naturals[column] < wilds[column]) return false;
+        const int cards = melds.naturals[column] + melds.wilds[column];
+        if ((cards != 0 && cards < 3) || melds.naturals[column] < melds.wilds[column]) return false;
     }
-    const int wildColumn = naturals[kRankDeuce] + wilds[kRankDeuce];
+    const int wildColumn = melds.naturals[kRankDeuce] + melds.wilds[kRankDeuce];
+    const int blackThrees = melds.blackThrees;
     return (blackThrees == 0 || blackThrees >= 3) && (wildColumn == 0 || wildColumn >= 7);
 }
 
