@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -343,13 +342,10 @@ void TfmLobbyGS::ApplyFont(const QFont& font) {
 }
 
 void TfmLobbyGS::mmChatFontClick() {
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, mmChat_->font(), this);
-    if (!chosen) return;
-    StoredFont stored = ReadStoredFont(settings_, kFontWindow);
-    stored.font = font;
-    WriteStoredFont(settings_, kFontWindow, stored);
-    ApplyFont(font);
+    if (const std::optional<QFont> font =
+            ChooseStoredFont(this, settings_, kFontWindow, mmChat_->font())) {
+        ApplyFont(*font);
+    }
 }
 
 void TfmLobbyGS::mmChatColorClick() {

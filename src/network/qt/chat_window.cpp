@@ -1,12 +1,12 @@
 #include "network/qt/chat_window.h"
 
 #include <QApplication>
-#include <QFontDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <algorithm>
 
 #include "game/settings_store.h"
 #include "lobby/qt/latin1_text.h"
@@ -143,13 +143,10 @@ void TfmChat::edChatEnter() {
 }
 
 void TfmChat::ChangeFontClick() {
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, mmChat_->font(), this);
-    if (!chosen) return;
-    StoredFont stored = ReadStoredFont(settings_, kFontWindow);
-    stored.font = font;
-    WriteStoredFont(settings_, kFontWindow, stored);
-    ApplyFont(font);
+    if (const std::optional<QFont> font =
+            ChooseStoredFont(this, settings_, kFontWindow, mmChat_->font())) {
+        ApplyFont(*font);
+    }
 }
 
 void TfmChat::tmMessageTimer() {

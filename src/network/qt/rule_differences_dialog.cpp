@@ -34,8 +34,9 @@ TfmRuleDifferences::TfmRuleDifferences(QWidget* parent)
     lvRules_->setFocusPolicy(Qt::NoFocus);
     lvRules_->setSortingEnabled(true);
     lvRules_->sortByColumn(0, Qt::AscendingOrder);
-    lvRules_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    lvRules_->header()->setStretchLastSection(false);
+    // The rule names show whole; the opponent's column takes what is left.
+    lvRules_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    lvRules_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* hideButton =
@@ -62,7 +63,7 @@ TfmRuleDifferences::TfmRuleDifferences(QWidget* parent)
     layout->addWidget(WrappedLabel(QStringLiteral(
         "If your opponent agrees to use your rules, (s)he should press Use Opponent's Rules.")));
     layout->addWidget(buttons);
-    resize(520, 340);
+    resize(520, 370);  // all thirteen rules fit without scrolling
 }
 
 void TfmRuleDifferences::ShowDifferences(const std::vector<RuleDifference>& differences) {
@@ -72,8 +73,6 @@ void TfmRuleDifferences::ShowDifferences(const std::vector<RuleDifference>& diff
             {QString::fromStdString(difference.rule), QString::fromStdString(difference.own),
              QString::fromStdString(difference.opponent)}));
     }
-    lvRules_->resizeColumnToContents(1);
-    lvRules_->resizeColumnToContents(2);
     setVisible(!differences.empty());
 }
 

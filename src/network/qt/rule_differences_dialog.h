@@ -22,7 +22,7 @@ class TfmRuleDifferences : public QDialog {
     void ShowDifferences(const std::vector<RuleDifference>& differences);
 
   signals:
-    // "Use Opponent's Rules" was pressed; the window has hidden itself.
+    // "Use Opponent's Rules" was pressed; the window hides when the receivers return.
     void useOpponentsRules();
 
   private:
