@@ -159,12 +159,12 @@ TEST(NetworkPlay, AnInvitationStartsAMatchWhoseMovesAndEndReachBothTables) {
         },
         10000));
 
-    // Whoever draws first takes a card from the stock; the other table sees it go.
+    // Whoever draws first takes a card from the stock with F6, typed in the chat window; the
+    // other table sees it go.
     Player& first = anna.table().state.Prompt == kPromptDraw ? anna : bert;
     Player& second = &first == &anna ? bert : anna;
     const int opponentCards = second.table().state.OpponentHand.count;
-    QTest::mouseClick(first.window->canvas(), Qt::LeftButton, Qt::NoModifier,
-                      On(first.table().state.Stock.Top()));
+    QTest::keyClick(first.window->ChatWindow()->findChild<QLineEdit*>("edChat"), Qt::Key_F6);
     EXPECT_TRUE(QTest::qWaitFor(
         [&] { return second.table().state.OpponentHand.count == opponentCards + 1; }, 10000));
     EXPECT_EQ(first.table().state.Stock.count, second.table().state.Stock.count);
