@@ -88,7 +88,7 @@ void NetworkGame::Chat(const std::string& line) {
 
 void NetworkGame::SendChat(const std::string& typed) {
     if (NetworkRole == kNoNetworkGame) return;
-    const std::string line = CleanChatLine(OwnNetName + ": " + typed);
+    const std::string line = OwnChatLine(OwnNetName, typed);
     table_.SendToken(kTokenChat, line);
     view_.AddChatLine(line, false);
 }
