@@ -26,17 +26,17 @@ uint64_t TextHash(const std::string& text) {
     return hash;
 }
 
+// Without its deck: a move names a card by its id alone, so where a hand holds both copies the
+// two sides may move different ones.
 void AppendCard(std::string& text, const CardRecord& card) {
     text += CardNameOf(card.cardId);
-    if (card.deck != 0) text += '\'';
     text += ' ';
 }
 
 // Hands and meld columns are sets: the two sides lay the same cards out in their own order.
 void AppendSet(std::string& text, std::vector<CardRecord> cards) {
-    std::sort(cards.begin(), cards.end(), [](const CardRecord& a, const CardRecord& b) {
-        return a.cardId != b.cardId ? a.cardId < b.cardId : a.deck < b.deck;
-    });
+    std::sort(cards.begin(), cards.end(),
+              [](const CardRecord& a, const CardRecord& b) { return a.cardId < b.cardId; });
     for (const CardRecord& card : cards) AppendCard(text, card);
 }
 
@@ -143,11 +143,11 @@ DigestComparison CompareDigests(std::istream& first, std::istream& second) {
             continue;
         }
         if (a->point == b->point) {
-            ++result.compared;
             if (a->hash != b->hash) {
                 result.disagreement = a->whole + "\n" + b->whole;
                 return result;
             }
+            ++result.compared;
         }
         a = ReadLine(first);
         b = ReadLine(second);

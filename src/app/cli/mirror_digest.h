@@ -21,7 +21,8 @@ struct ExchangePoint {
     bool operator==(const ExchangePoint&) const = default;
 };
 
-// Every card in its place (stock and discard pile in order, hands and meld columns as sets),
+// Every card in its place (stock and discard pile in order, hands and meld columns as sets; the
+// two copies of a card are not told apart),
 // each role's tally and match score, the frozen pile and whose turn it is; the local side is
 // the inviter when invited.
 std::string MirrorText(const Table& table, bool invited);
