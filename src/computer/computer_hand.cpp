@@ -77,26 +77,29 @@ CardRecord PlayCardFromComputerHand(Table& table, int index) {
     return card;
 }
 
-CardRecord MeldFromHand(Table& table, int index) {
+void LayOnOpponentMeld(Table& table, CardRecord card, int column) {
     GameState& state = table.state;
-    CardCensus(table);
-    CardRecord card = PlayCardFromComputerHand(table, index);
     const int fromX = card.x;
     const int fromY = card.y;
     card.faceUp = 1;
-    const int rank = card.rank;
-    const int before = state.OpponentMeldCount[rank];
+    const int before = state.OpponentMeldCount[column];
     if (before < 7) {
-        PlaceInColumnAt(state.OpponentMelds, false, false, rank, card);
+        PlaceInColumnAt(state.OpponentMelds, false, false, column, card);
     } else {
-        card.x = state.OpponentMelds.anchors[rank].x;
+        card.x = state.OpponentMelds.anchors[column].x;
         card.y = OpponentCanastaRowY(table) - kCardStep;
     }
     PushCard(state.OpponentMelds, card);
     if (!IsRedThree(card.cardId)) state.OpponentMeldPoints += card.points;
     RepaintAfterMeld(table, card, fromX, fromY);
-    if (before >= 6) SquareCanasta(table, state.OpponentMelds, false, rank);
-    return card;
+    if (before >= 6) SquareCanasta(table, state.OpponentMelds, false, column);
+}
+
+CardRecord MeldFromHand(Table& table, int index) {
+    CardCensus(table);
+    const CardRecord card = PlayCardFromComputerHand(table, index);
+    LayOnOpponentMeld(table, card, card.rank);
+    return table.state.OpponentMelds.Top();
 }
 
 void ComputerAddWild(Table& table, int rank) {
@@ -111,19 +114,8 @@ void ComputerAddWild(Table& table, int rank) {
         table.dialogs.Error("Meld error: Wildcard not found.");
         return;
     }
-    const int before = state.OpponentMeldCount[rank];
-    CardRecord card = PlayCardFromComputerHand(table, FindCardOfRank(table, wildRank));
-    const int fromX = card.x;
-    const int fromY = card.y;
-    card.faceUp = 1;
-    Anchor& anchor = state.OpponentMelds.anchors[rank];
-    card.x = anchor.x;
-    card.y = (before >= 7 ? OpponentCanastaRowY(table) : anchor.y) - kCardStep;
-    anchor.y = card.y;
-    PushCard(state.OpponentMelds, card);
-    state.OpponentMeldPoints += card.points;
-    RepaintAfterMeld(table, card, fromX, fromY);
-    if (before > 5) SquareCanasta(table, state.OpponentMelds, false, rank);
+    LayOnOpponentMeld(table, PlayCardFromComputerHand(table, FindCardOfRank(table, wildRank)),
+                      rank);
 }
 
 void LayRedThrees(Table& table, bool fromLast) {

@@ -18,6 +18,9 @@ CardRecord RemoveFromComputerHand(Table& table, int index);
 // Takes a card out of the hand for good (melded or discarded): the other side stops
 // remembering it there. Trial removals that put the hand back use RemoveFromComputerHand.
 CardRecord PlayCardFromComputerHand(Table& table, int index);
+// Lays a card face up on one of the computer's meld columns (above a squared canasta), counts
+// its points and squares the column when it reaches seven. The census must be current.
+void LayOnOpponentMeld(Table& table, CardRecord card, int column);
 // Moves one card from the hand onto the computer's meld column of its rank.
 CardRecord MeldFromHand(Table& table, int index);
 // Lays a joker (or else a two) from the hand on the meld of a rank.

@@ -18,9 +18,6 @@ TurnContext BeginComputerTurn(Table& table) {
     return turn;
 }
 
-namespace {
-// Draws the top card of the stock as the player's draw does: the End Hand button appears
-// when the stock runs out.
 CardRecord PopStock(Table& table) {
     GameState& state = table.state;
     const CardRecord card = *PopCard(state.Stock);
@@ -29,7 +26,6 @@ CardRecord PopStock(Table& table) {
     table.RepaintStock();
     return card;
 }
-}  // namespace
 
 void DrawForComputer(Table& table) {
     GameState& state = table.state;

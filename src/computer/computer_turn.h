@@ -43,6 +43,9 @@ void PlayStandardTurn(Table& table, ComputerLevel& level);
 
 // Steps of the skeleton the Expert's own turn also uses.
 TurnContext BeginComputerTurn(Table& table);
+// Takes the top card of the stock as the player's draw does: the End Hand button appears when
+// the stock runs out.
+CardRecord PopStock(Table& table);
 // Draws "Number of Cards" cards (red threes replaced while "Draw Extra" is on).
 void DrawForComputer(Table& table);
 // Pops the top of the discard pile into the hand, marking it on the pile first.

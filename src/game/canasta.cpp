@@ -79,17 +79,18 @@ bool SquareCanasta(Table& table, CardPile& pile, bool playerSide, int column) {
     return true;
 }
 
-void UnsquareCanasta(Table& table, int column) {
-    MeldTally& tally = table.state.PlayerTally;
+void UnsquareCanasta(Table& table, bool playerSide, int column) {
+    GameState& state = table.state;
+    MeldTally& tally = playerSide ? state.PlayerTally : state.OpponentTally;
     --tally.canastaCount;
     tally.CanastaKind[column] = kNoCanasta;
     // Only squaring writes the naturals, so an undone canasta returns to the unsquared value.
     tally.NaturalCount[column] = 0;
-    CardPile& melds = table.state.PlayerMelds;
-    melds.anchors[column].y = table.layout.OwnMeldTop;
+    CardPile& melds = playerSide ? state.PlayerMelds : state.OpponentMelds;
+    melds.anchors[column].y = playerSide ? table.layout.OwnMeldTop : table.layout.OpponentMeldTop;
     for (int i = 0; i < melds.count; ++i)
         if (table.layout.ColumnOf(melds.cards[i].x) == column)
-            PlaceInColumnAt(melds, true, false, column, melds.cards[i]);
+            PlaceInColumnAt(melds, playerSide, false, column, melds.cards[i]);
 }
 
 }  // namespace tavolex

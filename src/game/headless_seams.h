@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,7 @@
 namespace tavolex {
 
 class HeadlessTable : public TableView {
-public:
+  public:
     void ShowCardMove(const CardRecord& card, int, int, int, int, bool) override {
         moves.push_back(card);
     }
@@ -57,8 +58,11 @@ public:
 };
 
 class HeadlessDialogs : public Dialogs {
-public:
-    void Information(const std::string& text) override { Record("information", text); }
+  public:
+    void Information(const std::string& text) override {
+        Record("information", text);
+        if (whileInformationShows) whileInformationShows();
+    }
     void Warning(const std::string& text) override { Record("warning", text); }
     void Error(const std::string& text) override { Record("error", text); }
     bool AskYesNo(const std::string& text) override;
@@ -87,19 +91,21 @@ public:
     GameOverAnswer gameOverAnswer = GameOverAnswer::Yes;
     std::optional<std::string> fileName;
     std::optional<std::string> inputAnswer;
+    // Runs while an information box is up, as the events a modal box lets through would.
+    std::function<void()> whileInformationShows;
 
-private:
+  private:
     void Record(const char* kind, const std::string& text) { messages.push_back({kind, text}); }
 };
 
 class HeadlessSounds : public Sounds {
-public:
+  public:
     void PlayEvent(int event) override { events.push_back(event); }
     std::vector<int> events;
 };
 
 class HeadlessPeer : public PeerLink {
-public:
+  public:
     void SendToken(int token, const std::string& parameters) override {
         sent.push_back({token, parameters});
     }
@@ -111,7 +117,7 @@ public:
 };
 
 class HeadlessStatistics : public Statistics {
-public:
+  public:
     std::string CurrentPlayerName() override { return playerName; }
     void EnterHighscore(int kind, int margin) override { highscores.push_back({kind, margin}); }
     void RecordMatchResult(int playerScore, int opponentScore) override {
@@ -128,7 +134,7 @@ public:
 
 // A clock that stands still unless a test moves it.
 class FixedClock : public Clock {
-public:
+  public:
     uint32_t MillisecondsSinceStart() override { return milliseconds; }
     std::string DateTimeText() override { return dateTime; }
     uint32_t milliseconds = 1000;

@@ -29,6 +29,22 @@ std::string RejectGoingOut(int canastasNeeded) {
     return "you need at least " + needed + " to go out";
 }
 
+MeldColumns CountMeldColumns(const CardPile& melds, const TableLayout& layout) {
+    MeldColumns counts;
+    for (const CardRecord& card : melds) {
+        const int column = layout.ColumnOf(card.x);
+        if (column < 0 || column >= kColumns) continue;
+        if (IsBlackThree(card.cardId)) {
+            ++counts.blackThrees;
+        } else if (IsWildRank(card.rank)) {
+            ++counts.wilds[column];
+        } else {
+            ++counts.naturals[column];
+        }
+    }
+    return counts;
+}
+
 namespace {
 
 // The first failure found decides the text.
@@ -52,25 +68,13 @@ std::string FirstMeldFailure(Table& table) {
         return RejectInitialMeld(state.PlayerMinimum, total);
     }
 
-    std::array<int, kColumns> naturals{};
-    std::array<int, kColumns> wilds{};
-    int blackThrees = 0;
-    for (const CardRecord& card : state.PlayerMelds) {
-        const int column = table.layout.ColumnOf(card.x);
-        if (column < 0 || column >= kColumns) continue;
-        if (IsBlackThree(card.cardId)) {
-            ++blackThrees;
-        } else if (IsWildRank(card.rank)) {
-            ++wilds[column];
-        } else {
-            ++naturals[column];
-        }
-    }
+    const MeldColumns melds = CountMeldColumns(state.PlayerMelds, table.layout);
     for (int column = kRankThree + 1; column < kColumns; ++column) {
-        if (naturals[column] < wilds[column]) return kRejectTooManyWildcards;
+        if (melds.naturals[column] < melds.wilds[column]) return kRejectTooManyWildcards;
     }
 
     // Black threes only go down as the last cards, at least three of them.
+    const int blackThrees = melds.blackThrees;
     const bool threesOk = handEmpty ? blackThrees == 0 || blackThrees >= 3 : blackThrees == 0;
     if (!threesOk) return kRejectBlackThrees;
 

@@ -1,19 +1,21 @@
 // Laying melds: the player's melding actions, wild cards, canastas and the meld check.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "game/card_pile.h"
+#include "game/table_layout.h"
 
 namespace tavolex {
 
 class Table;
 
 // Reasons a meld check fails, shown after "Discarding is not possible now: ".
-extern const char* const kRejectTooFewCards;      // code 1
-extern const char* const kRejectBlackThrees;      // code 3
-extern const char* const kRejectTooManyWildcards; // code 5
-extern const char* const kRejectWildCanasta;      // code 7
+extern const char* const kRejectTooFewCards;       // code 1
+extern const char* const kRejectBlackThrees;       // code 3
+extern const char* const kRejectTooManyWildcards;  // code 5
+extern const char* const kRejectWildCanasta;       // code 7
 extern const char* const kRejectTopCard;
 std::string RejectInitialMeld(int minimum, int total);  // code 4
 // The last card may not be discarded without the canastas needed to go out.
@@ -21,6 +23,13 @@ std::string RejectGoingOut(int canastasNeeded);
 
 // The meld check of the player's meld area; on failure it sets RejectReason.
 bool MeldsValid(Table& table);
+// One side's melds counted by column: naturals (black threes apart), wild cards, black threes.
+struct MeldColumns {
+    std::array<int, kColumns> naturals{};
+    std::array<int, kColumns> wilds{};
+    int blackThrees = 0;
+};
+MeldColumns CountMeldColumns(const CardPile& melds, const TableLayout& layout);
 // MeldsValid, and no pile take still pending.
 bool MeldsValidForDiscard(Table& table);
 void UpdateBlackThreesAllowed(Table& table);
@@ -41,8 +50,8 @@ void ExtendWildCanasta(Table& table, WildCanastaMode mode);
 bool FormsCanasta(int cards, int naturals, int column);
 // Canasta test and squaring of one column of either side; true when it is a canasta.
 bool SquareCanasta(Table& table, CardPile& pile, bool playerSide, int column);
-// Takes a canasta of the player's back out of the tally and lays its column out card under
-// card again (after an undo removed the card that completed it).
-void UnsquareCanasta(Table& table, int column);
+// Takes a canasta back out of one side's tally and lays its column out card by card again
+// (after an undo removed the card that completed it).
+void UnsquareCanasta(Table& table, bool playerSide, int column);
 
 }  // namespace tavolex

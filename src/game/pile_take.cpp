@@ -246,7 +246,7 @@ void UndoPileTake(Table& table, bool charged) {
     const int column = state.PlayerMelds.cards[index].rank;
     const bool inCanasta = state.PlayerTally.CanastaKind[column] != kNoCanasta;
     CardRecord card = *RemoveCardAt(state.PlayerMelds, +1, index, inCanasta, column);
-    if (inCanasta && state.TopMeldCountBefore < kCanastaSize) UnsquareCanasta(table, column);
+    if (inCanasta && state.TopMeldCountBefore < kCanastaSize) UnsquareCanasta(table, true, column);
     card.x = table.layout.LeftMargin;
     card.y = table.layout.DiscardTop;
     PushCard(state.DiscardPile, card);

@@ -91,6 +91,9 @@ class Table {
     uint8_t DispatchSuspended = 0;
     // In a network game only one side deals each hand; the other waits for the deal text.
     bool DealsNextHand = true;
+    // The remote player has laid the pile's top card and not yet taken the rest or undone the
+    // take: it cannot have gone out meanwhile.
+    uint8_t OpponentTakingPile = 0;
 
     // Where saved games without a folder go ("autosave.tvx").
     std::string ProgramFolder;

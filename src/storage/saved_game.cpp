@@ -28,20 +28,6 @@ constexpr int kMaxProposedNameCharacters = 250;
 // Far above the largest file the writer can produce (nine full piles).
 constexpr size_t kMaxSavedGameBytes = 1 << 20;
 
-// Cuts at whole characters, so a name in UTF-8 never ends inside one.
-std::string ProposedFileName(const std::string& playerName) {
-    if (playerName.empty()) return kProposalWithoutPlayer;
-    std::string name;
-    int characters = 0;
-    for (const char c : playerName) {
-        if (kCharactersNotInFileNames.find(c) != std::string_view::npos) continue;
-        const bool continuesCharacter = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-        if (!continuesCharacter && characters++ == kMaxProposedNameCharacters) break;
-        name += c;
-    }
-    return name + ".tvx";
-}
-
 // The new file replaces the old one only once it is complete, so a failed save leaves the
 // previous game in place.
 bool WriteFileAtomically(const std::string& path, const std::string& text) {
@@ -164,6 +150,19 @@ void ApplySavedGame(Table& table, const SavedGame& game) {
 }
 
 }  // namespace
+
+std::string ProposedFileName(const std::string& playerName) {
+    if (playerName.empty()) return kProposalWithoutPlayer;
+    std::string name;
+    int characters = 0;
+    for (const char c : playerName) {
+        if (kCharactersNotInFileNames.find(c) != std::string_view::npos) continue;
+        const bool continuesCharacter = (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+        if (!continuesCharacter && characters++ == kMaxProposedNameCharacters) break;
+        name += c;
+    }
+    return name + ".tvx";
+}
 
 std::string AutosavePath(const Table& table) {
     return (fs::path(table.ProgramFolder) / kAutosaveFileName).string();

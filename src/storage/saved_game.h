@@ -48,6 +48,10 @@ ReadResult ReadSavedGame(std::string_view text);
 // Replaces the fields a saved game holds (piles, tallies and turn fields), keeping the rest.
 void CopySavedFields(const GameState& from, GameState& to);
 
+// A file name made of a name: the characters no file name may hold dropped, at most 250
+// characters kept (whole ones, for names in UTF-8), ".tvx" appended; "player.tvx" for no name.
+std::string ProposedFileName(const std::string& name);
+
 // "autosave.tvx" in the program's folder, and the copy of one that could not be read.
 std::string AutosavePath(const Table& table);
 std::string DamagedAutosavePath(const Table& table);

@@ -23,34 +23,11 @@ std::string WhoseTurnText(const Table& table) {
     return "It's " + table.OpponentSentenceName() + "'s turn to draw first.";
 }
 
-void ResetHandFields(Table& table) {
-    GameState& state = table.state;
-    state.TopCardPending = 0;
-    // The stored setting, as the Rules dialog last wrote it, rather than the rules in force.
-    state.PileFrozen = ReadBool(table.settings, "Settings\\Initial Block", true);
-    state.BlackThreesAllowed = 0;
-    state.NothingDrawnYet = 1;
-    state.OpponentMeldPoints = 0;
-    state.PlayerMeldedBefore = 0;
-    state.OpponentMeldedBefore = 0;
-    state.CardsDrawn = 0;
-    state.HasDrawn = 0;
-    state.WildcardPicked = 0;
-    state.PileTakeUndoable = 0;
-    state.PlayerTally = MeldTally{};
-    state.OpponentTally = MeldTally{};
-    state.KnownPlayerCards = CardPile{};
-    state.KnownOpponentCards = CardPile{};
-    state.StockExhausted = 0;
-    table.view.ShowEndHandButton(false);
-    state.EndHandRequested = 0;
-    table.ConcealAfterLoad = 0;
-    table.ConcealRemote = table.NetworkActive;
-}
-
-// Lays the whole pack into random free slots of the stock and returns the deal text the peer
-// rebuilds the same stock from.
-std::string ShufflePack(Table& table) {
+// Empties every pile and fills the stock's slots: each card of the pack in the fixed order the
+// deal text lists them (the first deck suit by suit and its jokers, then the second deck) goes
+// into the slot slotFor gives it.
+template <typename SlotFor>
+void LayStock(Table& table, SlotFor slotFor) {
     GameState& state = table.state;
     for (CardPile* pile : {&state.DiscardPile, &state.OpponentHand, &state.PlayerHand,
                            &state.PlayerMelds, &state.OpponentMelds}) {
@@ -58,24 +35,33 @@ std::string ShufflePack(Table& table) {
     }
     state.Stock = CardPile{};
     state.Stock.count = kMaxPile;
+    int order = 0;
+    auto layCard = [&](uint8_t cardId, uint8_t deck) {
+        CardRecord card = MakeCard(cardId, deck);
+        card.x = table.layout.LeftMargin;
+        card.y = table.layout.StockTop;
+        state.Stock.cards[slotFor(order++)] = card;
+    };
+    for (uint8_t deck = 0; deck < 2; ++deck) {
+        for (int suit = 0; suit < kSuits; ++suit)
+            for (int face = 0; face < kFaces; ++face) layCard(CardName(suit, face).cardId, deck);
+        for (int joker = 0; joker < kJokersPerDeck; ++joker) layCard(kJokerId, deck);
+    }
+}
+
+// Lays the whole pack into random free slots of the stock and returns the deal text the peer
+// rebuilds the same stock from.
+std::string ShufflePack(Table& table) {
     std::array<bool, kMaxPile> used{};
-    std::string text(1, state.PlayerStartsNext ? '1' : '0');
-    auto layInSlot = [&](uint8_t cardId, uint8_t deck) {
+    std::string text(1, table.state.PlayerStartsNext ? '1' : '0');
+    LayStock(table, [&](int) {
         int slot;
         do slot = table.random.Below(kMaxPile);
         while (used[slot]);
         used[slot] = true;
-        CardRecord card = MakeCard(cardId, deck);
-        card.x = table.layout.LeftMargin;
-        card.y = table.layout.StockTop;
-        state.Stock.cards[slot] = card;
         text += static_cast<char>(slot + kWireOffset);
-    };
-    for (uint8_t deck = 0; deck < 2; ++deck) {
-        for (int suit = 0; suit < kSuits; ++suit)
-            for (int face = 0; face < kFaces; ++face) layInSlot(CardName(suit, face).cardId, deck);
-        for (int joker = 0; joker < kJokersPerDeck; ++joker) layInSlot(kJokerId, deck);
-    }
+        return slot;
+    });
     return text;
 }
 
@@ -115,6 +101,32 @@ void TurnUpcard(Table& table) {
 
 }  // namespace
 
+void ResetHandFields(Table& table) {
+    GameState& state = table.state;
+    state.TopCardPending = 0;
+    // The stored setting, as the Rules dialog last wrote it, rather than the rules in force.
+    state.PileFrozen = ReadBool(table.settings, "Settings\\Initial Block", true);
+    state.BlackThreesAllowed = 0;
+    state.NothingDrawnYet = 1;
+    state.OpponentMeldPoints = 0;
+    state.PlayerMeldedBefore = 0;
+    state.OpponentMeldedBefore = 0;
+    state.CardsDrawn = 0;
+    state.HasDrawn = 0;
+    state.WildcardPicked = 0;
+    state.PileTakeUndoable = 0;
+    state.PlayerTally = MeldTally{};
+    state.OpponentTally = MeldTally{};
+    state.KnownPlayerCards = CardPile{};
+    state.KnownOpponentCards = CardPile{};
+    state.StockExhausted = 0;
+    table.view.ShowEndHandButton(false);
+    state.EndHandRequested = 0;
+    table.ConcealAfterLoad = 0;
+    table.ConcealRemote = table.NetworkActive;
+    table.OpponentTakingPile = 0;
+}
+
 bool DealToOpponent(Table& table, CardRecord card) {
     GameState& state = table.state;
     if (IsRedThree(card.cardId)) {
@@ -144,8 +156,10 @@ void StartNewGame(Table& table) {
     DealHand(table, false);
 }
 
-void DealHand(Table& table, bool firstOfRun) {
-    GameState& state = table.state;
+namespace {
+
+// What every deal does before the stock is laid.
+void BeginDeal(Table& table, bool firstOfRun) {
     table.view.SetHourglass(true);
     table.sounds.PlayEvent(firstOfRun ? kSoundStart : kSoundDeal);
     if (table.ShowTurns && table.TableShowing) table.view.ShowWhoseTurn(WhoseTurnText(table));
@@ -155,13 +169,11 @@ void DealHand(Table& table, bool firstOfRun) {
     table.view.EnableUndo(false);
     table.undo.Clear();
     ResetHandFields(table);
+}
 
-    if (table.ReseedFromClock) table.random.Seed(table.clock.MillisecondsSinceStart());
-    table.SendToken(kTokenDeal, ShufflePack(table));
-
-    ResetColumnAnchors(state, table.layout);
-    DealOpponentHand(table);
-    DealPlayerHand(state);
+// The upcard and whose turn it is, once both hands are dealt.
+void FinishDeal(Table& table) {
+    GameState& state = table.state;
     TurnUpcard(table);
     SavePlayerTurn(state);
     state.PlayerMinimum = MinimumForScore(state.PlayerScore);
@@ -183,6 +195,30 @@ void DealHand(Table& table, bool firstOfRun) {
     }
     table.view.RepaintAll();
     table.view.SetHourglass(false);
+}
+
+}  // namespace
+
+void DealHand(Table& table, bool firstOfRun) {
+    BeginDeal(table, firstOfRun);
+    if (table.ReseedFromClock) table.random.Seed(table.clock.MillisecondsSinceStart());
+    table.SendToken(kTokenDeal, ShufflePack(table));
+    ResetColumnAnchors(table.state, table.layout);
+    DealOpponentHand(table);
+    DealPlayerHand(table.state);
+    FinishDeal(table);
+}
+
+void DealReceivedHand(Table& table, bool dealerStartsFirst,
+                      const std::array<uint8_t, kMaxPile>& slots) {
+    table.state.PlayerStartsNext = !dealerStartsFirst;
+    BeginDeal(table, false);
+    LayStock(table, [&](int order) { return slots[order]; });
+    ResetColumnAnchors(table.state, table.layout);
+    // The dealer dealt its opponent first: that is this side's player.
+    DealPlayerHand(table.state);
+    DealOpponentHand(table);
+    FinishDeal(table);
 }
 
 }  // namespace tavolex

@@ -74,6 +74,14 @@ bool EndOfHandCheck(Table& table) {
         table.view.PostDispatch();
         return false;
     }
+    // Received moves wait while the hand is scored (modal boxes let events run) and go on once
+    // the next hand is dealt.
+    struct SuspendDispatch {
+        Table& table;
+        uint8_t before = table.DispatchSuspended;
+        ~SuspendDispatch() { table.DispatchSuspended = before; }
+    } suspend{table};
+    table.DispatchSuspended = 1;
     table.SetPrompt(kPromptHandOver);
     state.WentOut = WhoWentOut(state);
     const HandScores scores = ScoreHand(table);
@@ -82,6 +90,7 @@ bool EndOfHandCheck(Table& table) {
     if (matchOver && !FinishMatch(table)) return true;
     // In a network game the side that does not deal waits for the peer's deal text.
     if (!table.NetworkActive || table.DealsNextHand) DealHand(table, false);
+    suspend.table.DispatchSuspended = suspend.before;
     table.view.PostDispatch();
     return true;
 }

@@ -179,11 +179,4 @@ void EndHandPressed(Table& table) {
     table.flow->EndOfHandCheck();
 }
 
-void NetworkGameEnded(Table& table) {
-    table.state.Rules = LoadRuleOptions(table.settings);
-    table.ComputerLevel = table.SavedComputerLevel;
-    table.NetworkActive = false;
-    if (table.state.PlayerLocked) table.flow->StartOpponentTurn();
-}
-
 }  // namespace tavolex

@@ -13,7 +13,5 @@ void DiscardFromHand(Table& table, int handIndex);
 void DiscardRedThreeFromMelds(Table& table, int meldIndex);
 // The End Hand button.
 void EndHandPressed(Table& table);
-// A network game ended in the middle of a hand: the computer takes over the opponent's side.
-void NetworkGameEnded(Table& table);
 
 }  // namespace tavolex

@@ -63,7 +63,7 @@ bool UndoNewest(Table& table) {
     // A canasta keeps lying as one pile; a broken one is laid out again below.
     const bool inCanasta = state.PlayerTally.CanastaKind[column] != kNoCanasta;
     CardRecord card = *RemoveCardAt(state.PlayerMelds, +1, index, inCanasta, column);
-    if (broken) UnsquareCanasta(table, column);
+    if (broken) UnsquareCanasta(table, true, column);
     PlaceInColumn(state.PlayerHand, true, false, card);
     PushCard(state.PlayerHand, card);
     // The computer remembers the cards it saw go back to the hand.

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/cli/random_actions.h"
-#include "app/cli/table_invariants.h"
+#include "game/table_invariants.h"
 #include "computer/computer_turn.h"
 #include "game/rule_options.h"
 #include "position.h"

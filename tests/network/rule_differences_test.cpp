@@ -7,7 +7,6 @@
 #include "network/peer_message.h"
 #include "table/headless_game.h"
 #include "table/rules_change.h"
-#include "table/turn.h"
 
 namespace tavolex {
 namespace {
@@ -22,8 +21,8 @@ RuleOptions OwnRules() {
     return rules;
 }
 
-struct NetworkGame : HeadlessGame {
-    NetworkGame() {
+struct RulesTable : HeadlessGame {
+    RulesTable() {
         WriteRuleOptions(settings, OwnRules());
         table.rules() = OwnRules();
         table.NetworkActive = true;
@@ -52,7 +51,7 @@ TEST(CompareRules, ListsTheOptionsThatDiffer) {
          {{"Canasta Required for Positive Score", "No", "Yes"},
           {"Don't add top card to existing meld", "No", "Yes"}}},
     };
-    NetworkGame game;
+    RulesTable game;
     for (const Case& c : cases) {
         const std::string text = RulesString(c.opponent);
         const RuleComparison comparison = CompareRules(game.table, text);
@@ -67,8 +66,8 @@ TEST(CompareRules, ListsTheOptionsThatDiffer) {
     EXPECT_TRUE(CompareRules(game.table, RulesString(DrawTwo())).differences.empty());
 }
 
-TEST(UseOpponentsRules, AdoptsAndSendsThemUntilTheNetworkGameEnds) {
-    NetworkGame game;
+TEST(UseOpponentsRules, AdoptsAndSendsThemWithoutStoringThem) {
+    RulesTable game;
     const RuleComparison comparison = CompareRules(game.table, RulesString(DrawTwo()));
     ASSERT_TRUE(UseOpponentsRules(game.table, comparison.opponentRulesText));
     EXPECT_EQ(game.table.rules(), DrawTwo());
@@ -78,15 +77,12 @@ TEST(UseOpponentsRules, AdoptsAndSendsThemUntilTheNetworkGameEnds) {
     EXPECT_TRUE(CompareRules(game.table, RulesString(DrawTwo())).differences.empty());
     EXPECT_EQ(LoadRuleOptions(game.settings), OwnRules());
 
-    NetworkGameEnded(game.table);
-    EXPECT_EQ(game.table.rules(), OwnRules());
-
     EXPECT_FALSE(UseOpponentsRules(game.table, "T"));
-    EXPECT_EQ(game.table.rules(), OwnRules());
+    EXPECT_EQ(game.table.rules(), DrawTwo());
 }
 
 TEST(ApplyRuleOptions, SendsTheNewRulesInANetworkGame) {
-    NetworkGame game;
+    RulesTable game;
     ApplyRuleOptions(game.table, DrawTwo());
     ASSERT_EQ(game.peer.sent.size(), 1u);
     EXPECT_EQ(game.peer.sent[0].token, kTokenRules);

@@ -4,7 +4,7 @@
 #include <array>
 #include <utility>
 
-#include "app/cli/table_invariants.h"
+#include "game/table_invariants.h"
 #include "game/internal_error.h"
 #include "game/melds.h"
 #include "game/status_texts.h"

@@ -1,9 +1,9 @@
-#include "app/cli/table_invariants.h"
+#include "game/table_invariants.h"
 
 #include <array>
 #include <numeric>
 
-namespace tavolex::cli {
+namespace tavolex {
 
 namespace {
 
@@ -95,11 +95,14 @@ std::string CheckTally(const MeldTally& tally, const CardPile& melds, const Tabl
 }  // namespace
 
 std::string CheckTableInvariants(const Table& table) {
-    const GameState& state = table.state;
+    return CheckGameInvariants(table.state, table.layout);
+}
+
+std::string CheckGameInvariants(const GameState& state, const TableLayout& layout) {
     for (std::string broken :
-         {CheckPack(state), CheckColumns(state, table.layout),
-          CheckTally(state.PlayerTally, state.PlayerMelds, table.layout, "the player"),
-          CheckTally(state.OpponentTally, state.OpponentMelds, table.layout, "the opponent")}) {
+         {CheckPack(state), CheckColumns(state, layout),
+          CheckTally(state.PlayerTally, state.PlayerMelds, layout, "the player"),
+          CheckTally(state.OpponentTally, state.OpponentMelds, layout, "the opponent")}) {
         if (!broken.empty()) return broken;
     }
     return {};
@@ -114,4 +117,4 @@ bool UnchangedByRefusal(GameState before, GameState after, const TableLayout& la
     return before == after;
 }
 
-}  // namespace tavolex::cli
+}  // namespace tavolex
