@@ -5,8 +5,8 @@
 #include "app/cli/game_setup.h"
 #include "app/cli/level_turn.h"
 #include "app/cli/random_actions.h"
-#include "app/cli/table_invariants.h"
 #include "game/status_texts.h"
+#include "game/table_invariants.h"
 #include "table/deal.h"
 
 namespace tavolex::cli {
