@@ -11,6 +11,19 @@ bool FormsCanasta(int cards, int naturals, int column) {
     return cards >= 7 && (naturals >= 4 || column == kRankDeuce);
 }
 
+bool CanastaBrokenWithout(const MeldTally& tally, const CardPile& melds, const TableLayout& layout,
+                          int removedIndex, int column) {
+    if (tally.CanastaKind[column] == kNoCanasta) return false;
+    int cards = 0;
+    int naturals = 0;
+    for (int i = 0; i < melds.count; ++i) {
+        if (i == removedIndex || layout.ColumnOf(melds.cards[i].x) != column) continue;
+        ++cards;
+        if (!IsWildRank(melds.cards[i].rank)) ++naturals;
+    }
+    return !FormsCanasta(cards, naturals, column);
+}
+
 namespace {
 
 uint8_t KindOf(int cards, int naturals, int column) {

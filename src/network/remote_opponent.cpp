@@ -22,7 +22,6 @@ namespace tavolex {
 
 namespace {
 
-constexpr int kCanastaSize = 7;
 constexpr int kHugePile = 12;
 constexpr int kPileUndoCharge = 50;
 
@@ -98,8 +97,10 @@ void TakeBackMelded(Table& table, const PeerMessage& message) {
     const int index = FindLast(table, state.OpponentMelds, message.cardId, column);
     if (index < 0) return;
     const bool inCanasta = state.OpponentTally.CanastaKind[column] != kNoCanasta;
+    // Judged as the player's own undo judges it: a column of eight cards may stop being a
+    // canasta too, when the card taken back was its fourth natural.
     const bool breaksCanasta =
-        inCanasta && CountInColumn(state.OpponentMelds, table.layout, column) == kCanastaSize;
+        CanastaBrokenWithout(state.OpponentTally, state.OpponentMelds, table.layout, index, column);
     if (breaksCanasta) UnsquareCanasta(table, false, column);
     const CardRecord card =
         *RemoveCardAt(state.OpponentMelds, -1, index, inCanasta && !breaksCanasta, column);
