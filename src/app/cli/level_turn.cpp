@@ -112,8 +112,7 @@ std::optional<std::string> PlayLevelTurn(HeadlessGame& game, uint8_t level,
         }
     }
     for (int i = 0; i < kMaxFinishingActions && !TurnOver(table.state); ++i) {
-        CheckedAction action = PlayRandomAction(game);
-        if (action.violation) return "after " + action.text + ": " + *action.violation;
+        if (std::optional<std::string> fault = PlayRandomAction(game).Fault()) return fault;
     }
     return std::nullopt;
 }

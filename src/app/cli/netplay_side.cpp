@@ -34,7 +34,6 @@ NetplaySide::NetplaySide(const Options& options, bool invited, Send send, std::o
       matches_(options.matches),
       matchHands_(options.matchHands) {
     ConfigureGame(game_, options);
-    SeatComputer(game_, computer_, std::nullopt);
     if (digest) digest_.emplace(*digest, invited);
 }
 
@@ -63,8 +62,7 @@ void NetplaySide::Act() {
     } else if (level_) {
         violation_ = PlayLevelTurn(game_, *level_, playerSideMemory_);
     } else {
-        CheckedAction action = PlayRandomAction(game_);
-        if (action.violation) violation_ = "after " + action.text + ": " + *action.violation;
+        violation_ = PlayRandomAction(game_).Fault();
         if (++actionsThisHand_ > kMaxActionsPerHand) {
             violation_ =
                 "a hand went on for more than " + std::to_string(kMaxActionsPerHand) + " actions";
@@ -98,7 +96,7 @@ long NetplaySide::DispatchedMessages() const {
     return tally_.receivedMessages - static_cast<long>(waiting);
 }
 
-void NetplaySide::CountHands() {
+void NetplaySide::TakeRecords() {
     HeadlessDialogs& dialogs = game_.dialogs;
     for (const HeadlessDialogs::Message& message : dialogs.messages) {
         if (message.text.starts_with("Invalid message: ") ||
@@ -108,18 +106,18 @@ void NetplaySide::CountHands() {
     }
     for (size_t hand = 0; hand < dialogs.scorings.size(); ++hand) {
         ++tally_.hands;
+        ++handsThisMatch_;
         actionsThisHand_ = 0;
-        if (matchHands_ > 0 && ++handsThisMatch_ == matchHands_) {
-            // Both sides count the same hands; the inviter starts the next match on its turn.
-            ++tally_.matches;
-            handsThisMatch_ = 0;
-            newMatchDue_ = invited_ && !Done();
-        }
     }
-    for (size_t match = 0; match < dialogs.gameOvers.size(); ++match) {
-        ++tally_.matches;
+    if (!dialogs.gameOvers.empty()) {
+        tally_.matches += static_cast<long>(dialogs.gameOvers.size());
         handsThisMatch_ = 0;
         newMatchDue_ = false;
+    } else if (matchHands_ > 0 && handsThisMatch_ >= matchHands_) {
+        // Both sides count the same hands; the inviter starts the next match on its turn.
+        ++tally_.matches;
+        handsThisMatch_ = 0;
+        newMatchDue_ = invited_ && !Done();
     }
 }
 
@@ -134,7 +132,7 @@ void NetplaySide::AfterChange() {
         send_(message);
     }
     if (Done()) return game_.ForgetRecords();
-    CountHands();
+    TakeRecords();
     if (!violation_ && CardsOnTable(game_.table.state)) {
         if (std::string broken = CheckTableInvariants(game_.table); !broken.empty()) {
             violation_ = std::move(broken);

@@ -13,7 +13,7 @@
 
 #include "app/cli/arguments.h"
 #include "app/cli/mirror_digest.h"
-#include "computer/computer_turn.h"
+#include "game/computer_memory.h"
 #include "network/network_game.h"
 #include "network/peer_message.h"
 #include "table/headless_game.h"
@@ -62,7 +62,8 @@ class NetplaySide {
     // After every change: sends what the table sent, counts hands and matches, checks the
     // table, writes the digest line and empties the seams' logs.
     void AfterChange();
-    void CountHands();
+    // Counts the hands, the matches and the refused messages the seams recorded.
+    void TakeRecords();
     // Counts what arrived (the buffer's growth) and dispatches it.
     template <typename Append>
     void Arrived(Append append);
@@ -71,7 +72,6 @@ class NetplaySide {
     HeadlessGame game_;
     HeadlessNetworkView networkView_;
     NetworkGame network_;
-    ComputerOpponent computer_;
     ComputerMemory playerSideMemory_;
     bool invited_;
     Send send_;

@@ -4,10 +4,10 @@
 #include <array>
 #include <utility>
 
-#include "game/table_invariants.h"
 #include "game/internal_error.h"
 #include "game/melds.h"
 #include "game/status_texts.h"
+#include "game/table_invariants.h"
 #include "table/deal.h"
 
 namespace tavolex::cli {

@@ -23,6 +23,12 @@ struct RandomRunReport {
 struct CheckedAction {
     std::string text;                      // as the command line names it
     std::optional<std::string> violation;  // what broke, if anything
+
+    // The violation with the action that caused it.
+    std::optional<std::string> Fault() const {
+        if (!violation) return std::nullopt;
+        return "after " + text + ": " + *violation;
+    }
 };
 
 // Plays one random action (every kind with the same chance, its card one of the hand's, its
