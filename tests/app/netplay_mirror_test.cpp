@@ -98,7 +98,7 @@ TEST(NetplayMirror, RandomPlayKeepsBothCopiesTheSameAndSendsEveryKind) {
         {}, {{"Settings\\Three Block", "1"}, {"Settings\\Number of Canastas", "2"}}};
     std::array<long, kTokenWordCount> kinds{};
     long compared = 0;
-    for (uint32_t seed = 1; seed <= 6; ++seed) {
+    for (uint32_t seed = 1; seed <= 4; ++seed) {
         BackToBack tables(MonkeyMatches(seed, rules[seed % 2]));
         const std::optional<std::string> broken = tables.Play();
         ASSERT_FALSE(broken) << "seed " << seed << ": " << *broken;
