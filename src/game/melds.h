@@ -49,6 +49,9 @@ enum class WildCanastaMode { One, UpToThree, UpToSeven };
 void ExtendWildCanasta(Table& table, WildCanastaMode mode);
 // Whether a column of that many cards and naturals is a canasta (the threes column never is).
 bool FormsCanasta(int cards, int naturals, int column);
+// The naturals a canasta of that tally holds now, after a card of its column was taken back.
+void RecountCanastaNaturals(MeldTally& tally, const CardPile& melds, const TableLayout& layout,
+                            int column);
 // Whether a canasta of that tally stops being one without the meld card at removedIndex.
 bool CanastaBrokenWithout(const MeldTally& tally, const CardPile& melds, const TableLayout& layout,
                           int removedIndex, int column);

@@ -104,6 +104,9 @@ void TakeBackMelded(Table& table, const PeerMessage& message) {
     if (breaksCanasta) UnsquareCanasta(table, false, column);
     const CardRecord card =
         *RemoveCardAt(state.OpponentMelds, -1, index, inCanasta && !breaksCanasta, column);
+    if (inCanasta && !breaksCanasta) {
+        RecountCanastaNaturals(state.OpponentTally, state.OpponentMelds, table.layout, column);
+    }
     if (!IsRedThree(card.cardId)) state.OpponentMeldPoints -= card.points;
     table.RepaintOpponentMeldColumn(column);
     AddToComputerHand(table, card, true);

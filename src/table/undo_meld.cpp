@@ -50,6 +50,9 @@ bool UndoNewest(Table& table) {
     const bool inCanasta = state.PlayerTally.CanastaKind[column] != kNoCanasta;
     CardRecord card = *RemoveCardAt(state.PlayerMelds, +1, index, inCanasta, column);
     if (broken) UnsquareCanasta(table, true, column);
+    // A canasta that stands shows the naturals it holds now, as the peer's copy does.
+    if (inCanasta && !broken)
+        RecountCanastaNaturals(state.PlayerTally, state.PlayerMelds, table.layout, column);
     PlaceInColumn(state.PlayerHand, true, false, card);
     PushCard(state.PlayerHand, card);
     // The computer remembers the cards it saw go back to the hand.
