@@ -58,10 +58,12 @@ class NetplaySide {
     HeadlessGame& Game() { return game_; }
     NetworkGame& Network() { return network_; }
 
-  private:
-    // After every change: sends what the table sent, counts hands and matches, checks the
-    // table, writes the digest line and empties the seams' logs.
+    // After every change, also one made on Game() from outside: dispatches what waits, sends
+    // what the table sent, counts hands and matches, checks the table, writes the digest line
+    // and empties the seams' logs.
     void AfterChange();
+
+  private:
     // Counts the hands, the matches and the refused messages the seams recorded.
     void TakeRecords();
     // Counts what arrived (the buffer's growth) and dispatches it.
