@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <fstream>
 #include <ostream>
-#include <thread>
 
+#include "app/cli/command_pacer.h"
 #include "app/cli/commands.h"
 #include "app/cli/netplay_side.h"
 #include "app/cli/posix_game_server.h"
@@ -24,34 +24,6 @@ constexpr int kLoginMilliseconds = 10000;
 // How long one side waits for the other to come to the lobby, to answer, or to move.
 constexpr int kPatienceMilliseconds = 30000;
 constexpr int kRetryMilliseconds = 200;
-// The game server refuses game commands beyond a burst of 200 and then 50 a second; a person
-// never comes near that, a bot must keep below it.
-constexpr double kCommandBurst = 150;
-constexpr double kCommandsPerSecond = 45;
-
-// Holds each game command back until the server's limit lets it through.
-class CommandPacer {
-  public:
-    void Wait() {
-        using Clock = std::chrono::steady_clock;
-        const Clock::time_point now = Clock::now();
-        tokens_ =
-            std::min(kCommandBurst, tokens_ + std::chrono::duration<double>(now - last_).count() *
-                                                  kCommandsPerSecond);
-        last_ = now;
-        if (tokens_ < 1) {
-            std::this_thread::sleep_for(
-                std::chrono::duration<double>((1 - tokens_) / kCommandsPerSecond));
-            tokens_ = 1;
-            last_ = Clock::now();
-        }
-        tokens_ -= 1;
-    }
-
-  private:
-    double tokens_ = kCommandBurst;
-    std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
-};
 
 // The program around the lobby, without windows: the invitation question is answered Yes,
 // and once the match runs the game commands go to the table's side of it.
