@@ -43,18 +43,20 @@ void HandTurnBack(Table& table) {
     table.OpponentTakingPile = 0;
     state.PlayerLocked = 0;
     state.OpponentPhase = kOpponentIdle;
-    state.OpponentMeldedBefore = state.OpponentMeldPoints;
     table.SetPrompt(kPromptDraw);
 }
 
-void GoingOutCheck(Table& table) {
-    if (OpponentWentOut(table) && table.flow != nullptr) table.flow->EndOfHandCheck();
+// Whether the remote player went out and the hand ended.
+bool GoingOutCheck(Table& table) {
+    return OpponentWentOut(table) && table.flow != nullptr && table.flow->EndOfHandCheck();
 }
 
 void EndRemoteTurn(Table& table) {
     HandTurnBack(table);
     table.sounds.PlayEvent(kSoundEndTurn);
-    GoingOutCheck(table);
+    // Going out concealed is judged by the melds the turn began with, as for the computer;
+    // only a turn that leaves the hand running sets the count for the next one.
+    if (!GoingOutCheck(table)) table.state.OpponentMeldedBefore = table.state.OpponentMeldPoints;
 }
 
 // The meld column a wild card may be laid on: the wild-card canasta's or a natural rank's.
@@ -194,6 +196,7 @@ void DiscardRedThree(Table& table, const PeerMessage& message) {
 
 void PassDiscard(Table& table, const PeerMessage&) {
     HandTurnBack(table);
+    table.state.OpponentMeldedBefore = table.state.OpponentMeldPoints;
     table.dialogs.Information(table.OpponentSentenceName() + " passes the discard.");
 }
 
