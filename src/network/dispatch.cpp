@@ -1,8 +1,6 @@
 // Received text: whole messages are cut off the buffer's front and applied one by one. Each
 // token takes the number of fields it has; what follows them is read as tokens in turn, so a
 // stray word is reported and the moves around it still count.
-#include <array>
-
 #include "game/dialogs.h"
 #include "game/peer_codes.h"
 #include "game/peer_link.h"

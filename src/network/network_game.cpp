@@ -1,7 +1,5 @@
 #include "network/network_game.h"
 
-#include <algorithm>
-
 #include "game/peer_codes.h"
 #include "game/peer_link.h"
 #include "game/table.h"
@@ -90,7 +88,7 @@ void NetworkGame::Chat(const std::string& line) {
 
 void NetworkGame::SendChat(const std::string& typed) {
     if (NetworkRole == kNoNetworkGame) return;
-    const std::string line = CleanChatLine(OwnNetName + ": " + typed);
+    const std::string line = OwnChatLine(OwnNetName, typed);
     table_.SendToken(kTokenChat, line);
     view_.AddChatLine(line, false);
 }

@@ -59,6 +59,20 @@ bool FinishMatch(Table& table) {
     return true;
 }
 
+// Scores the hand and deals the next one; false when the match ended and the program is closing.
+bool FinishHand(Table& table) {
+    GameState& state = table.state;
+    table.SetPrompt(kPromptHandOver);
+    state.WentOut = WhoWentOut(state);
+    const HandScores scores = ScoreHand(table);
+    table.statistics.EnterHighscore(kHandHighscore, scores.player.total - scores.opponent.total);
+    const bool matchOver = state.PlayerScore >= kMatchTarget || state.OpponentScore >= kMatchTarget;
+    if (matchOver && !FinishMatch(table)) return false;
+    // In a network game the side that does not deal waits for the peer's deal text.
+    if (!table.NetworkActive || table.DealsNextHand) DealHand(table, false);
+    return true;
+}
+
 }  // namespace
 
 void DeleteAutosave(const Table& table) {
@@ -74,24 +88,13 @@ bool EndOfHandCheck(Table& table) {
         table.view.PostDispatch();
         return false;
     }
-    // Received moves wait while the hand is scored (modal boxes let events run) and go on once
-    // the next hand is dealt.
-    struct SuspendDispatch {
-        Table& table;
-        uint8_t before = table.DispatchSuspended;
-        ~SuspendDispatch() { table.DispatchSuspended = before; }
-    } suspend{table};
+    // Received moves wait while the hand is scored (its boxes let events run) and go on once the
+    // next hand is dealt.
+    const uint8_t suspended = table.DispatchSuspended;
     table.DispatchSuspended = 1;
-    table.SetPrompt(kPromptHandOver);
-    state.WentOut = WhoWentOut(state);
-    const HandScores scores = ScoreHand(table);
-    table.statistics.EnterHighscore(kHandHighscore, scores.player.total - scores.opponent.total);
-    const bool matchOver = state.PlayerScore >= kMatchTarget || state.OpponentScore >= kMatchTarget;
-    if (matchOver && !FinishMatch(table)) return true;
-    // In a network game the side that does not deal waits for the peer's deal text.
-    if (!table.NetworkActive || table.DealsNextHand) DealHand(table, false);
-    suspend.table.DispatchSuspended = suspend.before;
-    table.view.PostDispatch();
+    const bool playOn = FinishHand(table);
+    table.DispatchSuspended = suspended;
+    if (playOn) table.view.PostDispatch();
     return true;
 }
 

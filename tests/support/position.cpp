@@ -5,10 +5,10 @@
 #include <array>
 #include <sstream>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
 #include "game/melds.h"
+#include "game/table_invariants.h"
 
 namespace tavolex::test {
 
@@ -162,41 +162,7 @@ int IndexOf(const CardPile& pile, const std::string& name) {
 }
 
 std::string CheckPackInvariant(HeadlessGame& game) {
-    GameState& state = game.state();
-    std::array<int, 2 * 54> seen{};
-    const CardPile* live[] = {&state.Stock,      &state.DiscardPile,  &state.OpponentHand,
-                              &state.PlayerHand, &state.OpponentMelds, &state.PlayerMelds};
-    int total = 0;
-    for (const CardPile* pile : live) {
-        for (const CardRecord& card : *pile) {
-            if (card.cardId < 1 || card.cardId > kJokerId || card.deck > 1) return "bad card";
-            if (card.rank != RankOf(card.cardId)) return "rank of " + CardNameOf(card.cardId);
-            ++seen[card.deck * 54 + card.cardId];
-            ++total;
-        }
-    }
-    if (total != kMaxPile) return "pack holds " + std::to_string(total) + " cards";
-    for (uint8_t id = 1; id <= kJokerId; ++id) {
-        const int expected = id == kJokerId ? 2 : 1;
-        for (int deck = 0; deck < 2; ++deck)
-            if (seen[deck * 54 + id] != expected)
-                return CardNameOf(id) + " of deck " + std::to_string(deck) + " appears " +
-                       std::to_string(seen[deck * 54 + id]) + " times";
-    }
-    // The tallies agree with the squared columns.
-    const std::pair<const MeldTally*, const CardPile*> sides[] = {
-        {&state.PlayerTally, &state.PlayerMelds}, {&state.OpponentTally, &state.OpponentMelds}};
-    for (const auto& [tally, melds] : sides) {
-        int canastas = 0;
-        for (int column = 1; column < kColumns; ++column) {
-            if (tally->CanastaKind[column] == kNoCanasta) continue;
-            ++canastas;
-            if (CountInColumn(*melds, game.table.layout, column) < 7)
-                return "canasta in column " + std::to_string(column) + " has fewer than 7 cards";
-        }
-        if (canastas != tally->canastaCount) return "canasta count disagrees with the columns";
-    }
-    return {};
+    return CheckTableInvariants(game.table);
 }
 
 std::vector<int> ColumnYs(const CardPile& melds, const TableLayout& layout, int column) {

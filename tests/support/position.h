@@ -38,8 +38,8 @@ void BuildPosition(Table& table, const Position& position);
 std::string Names(const CardPile& pile);
 // Index of the first card of that name in a pile, -1 when there is none.
 int IndexOf(const CardPile& pile, const std::string& name);
-// Every card of the pack lies in exactly one live pile and the counts agree; empty when so,
-// else what is wrong.
+// The table's invariants (every card of the pack once, columns and tallies in order); empty when
+// they hold, else what is wrong.
 std::string CheckPackInvariant(HeadlessGame& game);
 // The y of every card in one column of a meld pile, in pile order.
 std::vector<int> ColumnYs(const CardPile& melds, const TableLayout& layout, int column);

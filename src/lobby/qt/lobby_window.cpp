@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QColorDialog>
-#include <QFontDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -22,6 +21,7 @@
 #include "game/settings_store.h"
 #include "lobby/event_words.h"
 #include "lobby/lobby_controls.h"
+#include "lobby/qt/latin1_text.h"
 #include "options/qt/stored_color.h"
 #include "options/qt/stored_font.h"
 #include "storage/settings_keys.h"
@@ -51,18 +51,6 @@ void SetBaseColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, color);
     widget->setPalette(palette);
-}
-
-// The names travel as Latin-1 bytes; a character beyond Latin-1 becomes a byte the cleaning
-// replaces.
-std::string Latin1Bytes(const QString& text) {
-    std::string bytes;
-    for (const QChar c : text) bytes += static_cast<char>(c.unicode() < 256 ? c.unicode() : 0xFF);
-    return bytes;
-}
-
-QString FromLatin1(const std::string& bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 }  // namespace
@@ -354,13 +342,10 @@ void TfmLobbyGS::ApplyFont(const QFont& font) {
 }
 
 void TfmLobbyGS::mmChatFontClick() {
-    bool chosen = false;
-    const QFont font = QFontDialog::getFont(&chosen, mmChat_->font(), this);
-    if (!chosen) return;
-    StoredFont stored = ReadStoredFont(settings_, kFontWindow);
-    stored.font = font;
-    WriteStoredFont(settings_, kFontWindow, stored);
-    ApplyFont(font);
+    if (const std::optional<QFont> font =
+            ChooseStoredFont(this, settings_, kFontWindow, mmChat_->font())) {
+        ApplyFont(*font);
+    }
 }
 
 void TfmLobbyGS::mmChatColorClick() {

@@ -1,5 +1,6 @@
 #include "options/qt/stored_font.h"
 
+#include <QFontDialog>
 #include <cmath>
 
 #include "game/settings_store.h"
@@ -44,6 +45,17 @@ void WriteStoredFont(SettingsStore& settings, const std::string& window, const S
     WriteBool(settings, keys[kItalic].path, font.font.italic());
     WriteBool(settings, keys[kUnderline].path, font.font.underline());
     WriteBool(settings, keys[kStrikeOut].path, font.font.strikeOut());
+}
+
+std::optional<QFont> ChooseStoredFont(QWidget* parent, SettingsStore& settings,
+                                      const std::string& window, const QFont& current) {
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, current, parent);
+    if (!chosen) return std::nullopt;
+    StoredFont stored = ReadStoredFont(settings, window);
+    stored.font = font;
+    WriteStoredFont(settings, window, stored);
+    return font;
 }
 
 }  // namespace tavolex

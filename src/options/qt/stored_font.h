@@ -3,7 +3,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <optional>
 #include <string>
+
+class QWidget;
 
 namespace tavolex {
 
@@ -16,5 +19,10 @@ struct StoredFont {
 
 StoredFont ReadStoredFont(SettingsStore& settings, const std::string& window);
 void WriteStoredFont(SettingsStore& settings, const std::string& window, const StoredFont& font);
+
+// The font dialog, opened on current: the chosen font, stored for the window (its colour kept),
+// or nothing when the dialog was cancelled.
+std::optional<QFont> ChooseStoredFont(QWidget* parent, SettingsStore& settings,
+                                      const std::string& window, const QFont& current);
 
 }  // namespace tavolex

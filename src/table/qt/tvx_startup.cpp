@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "game/status_texts.h"
+#include "network/qt/messenger_startup.h"
 #include "options/qt/media_folders.h"
 #include "options/qt/stored_color.h"
 #include "storage/exit_save.h"
@@ -81,6 +82,7 @@ void TfmTvxMain::FormCreate() {
     table_.state.HandOverlap = 10;
     table_.state.OpponentFaceUp = 0;
     MigrateSettings(settings_, MigrationFoldersFor(options_.programFolder));
+    RegisterWithInstalledMessenger(settings_);
     ReadWindowSettings();
     music_.MusicNotify();
     PlaceWindow();

@@ -1,0 +1,48 @@
+#include "network/messenger_registration.h"
+
+#include <gtest/gtest.h>
+
+#include "game/memory_settings.h"
+
+namespace tavolex {
+namespace {
+
+constexpr const char* kProgram = "/opt/tavolex/tavolex";
+constexpr const char* kSite = "http://tavolex.example/";
+
+TEST(MessengerRegistration, NothingIsWrittenWhereTheMessengerIsMissing) {
+    MemorySettings messenger;
+    RegisterWithMessenger(messenger, kProgram, kSite);
+    EXPECT_FALSE(messenger.KeyExists(""));
+}
+
+TEST(MessengerRegistration, EveryOwnerAndTheDefaultsGetTheNineValues) {
+    MemorySettings messenger;
+    messenger.WriteValue("Owners\\1234\\Name", std::string("Anna"));
+    messenger.WriteValue("Owners\\5678\\Name", std::string("Ben"));
+    RegisterWithMessenger(messenger, kProgram, kSite);
+    const std::pair<const char*, const char*> values[] = {
+        {"Command Line", "/ip:%i"},
+        {"Path", kProgram},
+        {"Client Path", kProgram},
+        {"Client Command Line", "/ip:%i /join"},
+        {"Server Path", kProgram},
+        {"Server Command Line", "/ip:%i /invite"},
+        {"URL", kSite},
+        {"Type", "ClientServer"},
+        {"Group", "Games"},
+    };
+    for (const char* subkey :
+         {"DefaultPrefs\\GlobalExt\\Tavolex", "Owners\\1234\\Prefs\\Externals\\Tavolex",
+          "Owners\\5678\\Prefs\\Externals\\Tavolex"}) {
+        EXPECT_EQ(messenger.GetValueNames(subkey).size(), std::size(values)) << subkey;
+        for (const auto& [name, value] : values) {
+            EXPECT_EQ(ReadText(messenger, std::string(subkey) + "\\" + name, "?"), value)
+                << subkey << " " << name;
+        }
+    }
+    EXPECT_EQ(messenger.GetKeyNames("Owners").size(), 2u);
+}
+
+}  // namespace
+}  // namespace tavolex
