@@ -13,6 +13,40 @@ bool FormsCanasta(int cards, int naturals, int column) {
 
 namespace {
 
+struct ColumnCards {
+    int cards = 0;
+    int naturals = 0;
+};
+
+// The cards and naturals of one meld column, leaving out the card at skippedIndex.
+ColumnCards CountColumnCards(const CardPile& melds, const TableLayout& layout, int column,
+                             int skippedIndex = -1) {
+    ColumnCards counted;
+    for (int i = 0; i < melds.count; ++i) {
+        if (i == skippedIndex || layout.ColumnOf(melds.cards[i].x) != column) continue;
+        ++counted.cards;
+        if (!IsWildRank(melds.cards[i].rank)) ++counted.naturals;
+    }
+    return counted;
+}
+
+}  // namespace
+
+bool CanastaBrokenWithout(const MeldTally& tally, const CardPile& melds, const TableLayout& layout,
+                          int removedIndex, int column) {
+    if (tally.CanastaKind[column] == kNoCanasta) return false;
+    const ColumnCards left = CountColumnCards(melds, layout, column, removedIndex);
+    return !FormsCanasta(left.cards, left.naturals, column);
+}
+
+void RecountCanastaNaturals(MeldTally& tally, const CardPile& melds, const TableLayout& layout,
+                            int column) {
+    tally.NaturalCount[column] =
+        static_cast<uint8_t>(CountColumnCards(melds, layout, column).naturals);
+}
+
+namespace {
+
 uint8_t KindOf(int cards, int naturals, int column) {
     if (column == kRankDeuce) return kWildCanasta;
     return naturals == cards ? kNaturalCanasta : kMixedCanasta;
@@ -37,13 +71,7 @@ void ShowKindOnTop(CardPile& pile, const TableLayout& layout, int column, uint8_
 
 bool SquareCanasta(Table& table, CardPile& pile, bool playerSide, int column) {
     const TableLayout& layout = table.layout;
-    int cards = 0;
-    int naturals = 0;
-    for (const CardRecord& card : pile) {
-        if (layout.ColumnOf(card.x) != column) continue;
-        ++cards;
-        if (!IsWildRank(card.rank)) ++naturals;
-    }
+    const auto [cards, naturals] = CountColumnCards(pile, layout, column);
     if (!FormsCanasta(cards, naturals, column)) return false;
 
     MeldTally& tally = playerSide ? table.state.PlayerTally : table.state.OpponentTally;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "game/card_pile.h"
+#include "game/game_state.h"
 #include "game/table_layout.h"
 
 namespace tavolex {
@@ -48,6 +49,12 @@ enum class WildCanastaMode { One, UpToThree, UpToSeven };
 void ExtendWildCanasta(Table& table, WildCanastaMode mode);
 // Whether a column of that many cards and naturals is a canasta (the threes column never is).
 bool FormsCanasta(int cards, int naturals, int column);
+// The naturals a canasta of that tally holds now, after a card of its column was taken back.
+void RecountCanastaNaturals(MeldTally& tally, const CardPile& melds, const TableLayout& layout,
+                            int column);
+// Whether a canasta of that tally stops being one without the meld card at removedIndex.
+bool CanastaBrokenWithout(const MeldTally& tally, const CardPile& melds, const TableLayout& layout,
+                          int removedIndex, int column);
 // Canasta test and squaring of one column of either side; true when it is a canasta.
 bool SquareCanasta(Table& table, CardPile& pile, bool playerSide, int column);
 // Takes a canasta back out of one side's tally and lays its column out card by card again

@@ -246,7 +246,12 @@ void UndoPileTake(Table& table, bool charged) {
     const int column = state.PlayerMelds.cards[index].rank;
     const bool inCanasta = state.PlayerTally.CanastaKind[column] != kNoCanasta;
     CardRecord card = *RemoveCardAt(state.PlayerMelds, +1, index, inCanasta, column);
-    if (inCanasta && state.TopMeldCountBefore < kCanastaSize) UnsquareCanasta(table, true, column);
+    if (inCanasta && state.TopMeldCountBefore < kCanastaSize) {
+        UnsquareCanasta(table, true, column);
+    } else if (inCanasta) {
+        // The canasta the top card joined stands without it, with the naturals it had before.
+        RecountCanastaNaturals(state.PlayerTally, state.PlayerMelds, table.layout, column);
+    }
     card.x = table.layout.LeftMargin;
     card.y = table.layout.DiscardTop;
     PushCard(state.DiscardPile, card);

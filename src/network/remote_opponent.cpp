@@ -22,7 +22,6 @@ namespace tavolex {
 
 namespace {
 
-constexpr int kCanastaSize = 7;
 constexpr int kHugePile = 12;
 constexpr int kPileUndoCharge = 50;
 
@@ -44,18 +43,20 @@ void HandTurnBack(Table& table) {
     table.OpponentTakingPile = 0;
     state.PlayerLocked = 0;
     state.OpponentPhase = kOpponentIdle;
-    state.OpponentMeldedBefore = state.OpponentMeldPoints;
     table.SetPrompt(kPromptDraw);
 }
 
-void GoingOutCheck(Table& table) {
-    if (OpponentWentOut(table) && table.flow != nullptr) table.flow->EndOfHandCheck();
+// Whether the remote player went out and the hand ended.
+bool GoingOutCheck(Table& table) {
+    return OpponentWentOut(table) && table.flow != nullptr && table.flow->EndOfHandCheck();
 }
 
 void EndRemoteTurn(Table& table) {
     HandTurnBack(table);
     table.sounds.PlayEvent(kSoundEndTurn);
-    GoingOutCheck(table);
+    // Going out concealed is judged by the melds the turn began with, as for the computer;
+    // only a turn that leaves the hand running sets the count for the next one.
+    if (!GoingOutCheck(table)) table.state.OpponentMeldedBefore = table.state.OpponentMeldPoints;
 }
 
 // The meld column a wild card may be laid on: the wild-card canasta's or a natural rank's.
@@ -98,11 +99,16 @@ void TakeBackMelded(Table& table, const PeerMessage& message) {
     const int index = FindLast(table, state.OpponentMelds, message.cardId, column);
     if (index < 0) return;
     const bool inCanasta = state.OpponentTally.CanastaKind[column] != kNoCanasta;
+    // Judged as the player's own undo judges it: a column of eight cards may stop being a
+    // canasta too, when the card taken back was its fourth natural.
     const bool breaksCanasta =
-        inCanasta && CountInColumn(state.OpponentMelds, table.layout, column) == kCanastaSize;
+        CanastaBrokenWithout(state.OpponentTally, state.OpponentMelds, table.layout, index, column);
     if (breaksCanasta) UnsquareCanasta(table, false, column);
     const CardRecord card =
         *RemoveCardAt(state.OpponentMelds, -1, index, inCanasta && !breaksCanasta, column);
+    if (inCanasta && !breaksCanasta) {
+        RecountCanastaNaturals(state.OpponentTally, state.OpponentMelds, table.layout, column);
+    }
     if (!IsRedThree(card.cardId)) state.OpponentMeldPoints -= card.points;
     table.RepaintOpponentMeldColumn(column);
     AddToComputerHand(table, card, true);
@@ -190,6 +196,7 @@ void DiscardRedThree(Table& table, const PeerMessage& message) {
 
 void PassDiscard(Table& table, const PeerMessage&) {
     HandTurnBack(table);
+    table.state.OpponentMeldedBefore = table.state.OpponentMeldPoints;
     table.dialogs.Information(table.OpponentSentenceName() + " passes the discard.");
 }
 

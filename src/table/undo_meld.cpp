@@ -30,21 +30,6 @@ int IndexOfMeldedCard(const Table& table, const UndoEntry& entry) {
     return -1;
 }
 
-// Whether the column stops being a canasta without the card at removedIndex.
-bool CanastaBrokenWithout(const Table& table, int removedIndex, int column) {
-    if (table.state.PlayerTally.CanastaKind[column] == kNoCanasta) return false;
-    const CardPile& melds = table.state.PlayerMelds;
-    const int32_t x = melds.cards[removedIndex].x;
-    int cards = 0;
-    int naturals = 0;
-    for (int i = 0; i < melds.count; ++i) {
-        if (i == removedIndex || melds.cards[i].x != x) continue;
-        ++cards;
-        if (!IsWildRank(melds.cards[i].rank)) ++naturals;
-    }
-    return !FormsCanasta(cards, naturals, column);
-}
-
 // Takes the newest melded card back into the hand; false when there was none.
 bool UndoNewest(Table& table) {
     const std::optional<UndoEntry> entry = table.undo.TakeNewest();
@@ -59,11 +44,15 @@ bool UndoNewest(Table& table) {
                             " is not in the player's melds");
         return false;
     }
-    const bool broken = CanastaBrokenWithout(table, index, column);
+    const bool broken =
+        CanastaBrokenWithout(state.PlayerTally, state.PlayerMelds, table.layout, index, column);
     // A canasta keeps lying as one pile; a broken one is laid out again below.
     const bool inCanasta = state.PlayerTally.CanastaKind[column] != kNoCanasta;
     CardRecord card = *RemoveCardAt(state.PlayerMelds, +1, index, inCanasta, column);
     if (broken) UnsquareCanasta(table, true, column);
+    // A canasta that stands shows the naturals it holds now, as the peer's copy does.
+    if (inCanasta && !broken)
+        RecountCanastaNaturals(state.PlayerTally, state.PlayerMelds, table.layout, column);
     PlaceInColumn(state.PlayerHand, true, false, card);
     PushCard(state.PlayerHand, card);
     // The computer remembers the cards it saw go back to the hand.

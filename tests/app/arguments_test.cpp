@@ -36,7 +36,7 @@ TEST(Arguments, PlayTakesItsFileOptionsAndActionsInAnyOrder) {
     EXPECT_TRUE(options.actions[3].ctrl);
 }
 
-TEST(Arguments, MatchAndMonkeyNeedTheirOptions) {
+TEST(Arguments, MatchMonkeyAndNetplayNeedTheirOptions) {
     const ParsedArguments match = Parse({"match", "--player", "beginner", "--opponent", "expert",
                                          "--matches", "3", "--seed", "4", "--json"});
     ASSERT_TRUE(match.options) << match.error;
@@ -45,6 +45,16 @@ TEST(Arguments, MatchAndMonkeyNeedTheirOptions) {
     EXPECT_EQ(match.options->matches, 3);
     EXPECT_TRUE(match.options->json);
 
+    const ParsedArguments netplay =
+        Parse({"netplay", "--server", "127.0.0.1:4444", "--nick", "ann", "--accept", "--matches",
+               "3", "--seed", "4", "--policy", "expert", "--match-hands", "2"});
+    ASSERT_TRUE(netplay.options) << netplay.error;
+    EXPECT_EQ(netplay.options->server.server, "127.0.0.1");
+    EXPECT_EQ(netplay.options->server.port, 4444);
+    EXPECT_TRUE(netplay.options->accept);
+    EXPECT_EQ(netplay.options->policyLevel, kExpert);
+    EXPECT_EQ(netplay.options->matchHands, 2);
+
     EXPECT_EQ(Parse({"monkey", "--opponent", "advanced", "--hands", "2"}).error,
               "monkey needs --seed");
     EXPECT_EQ(Parse({"deal", "--seed", "1"}).error, "deal needs --out");
@@ -52,10 +62,12 @@ TEST(Arguments, MatchAndMonkeyNeedTheirOptions) {
 
 TEST(Arguments, BadArgumentsGiveOneLineReasons) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{}, "missing command: deal, show, play, match, monkey, settings, lobby or help"},
+        {{},
+         "missing command: deal, show, play, match, monkey, settings, lobby, netplay, "
+         "netplay-compare or help"},
         {{"shuffle"},
          "unknown command \"shuffle\"; the commands are deal, show, play, match, monkey, settings, "
-         "lobby and help"},
+         "lobby, netplay, netplay-compare and help"},
         {{"show"}, "show needs a saved game (a .tvx file)"},
         {{"show", "a.tvx", "b.tvx"}, "show takes no argument \"b.tvx\""},
         {{"show", "--seed", "3", "a.tvx"}, "show has no option --seed"},
@@ -70,6 +82,11 @@ TEST(Arguments, BadArgumentsGiveOneLineReasons) {
          "--hands takes a whole number from 1, not \"0\""},
         {{"deal", "--seed", "1", "--out", "a.tvx", "--set", "Settings\\Draw Extra"},
          "--set needs NAME=VALUE, not \"Settings\\Draw Extra\""},
+        {{"netplay", "--server", "h:1", "--nick", "a", "--matches", "1", "--seed", "1"},
+         "netplay needs either --invite NAME or --accept"},
+        {{"netplay", "--server", "h:0"}, "--server takes HOST:PORT, not \"h:0\""},
+        {{"netplay", "--policy", "genius"},
+         "--policy takes monkey, beginner, advanced or expert, not \"genius\""},
         {{"deal", "--seed", "1", "--out", "a.tvx", "--set", "settings\\number of cards=two"},
          "the setting \"settings\\number of cards\" takes a whole number, not \"two\""},
     };

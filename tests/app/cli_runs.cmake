@@ -30,4 +30,8 @@ if(TARGET tavolex-server)
              COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/lobby_invitations.sh
                      $<TARGET_FILE:tavolex-cli> $<TARGET_FILE:tavolex-server>)
     set_tests_properties(cli_lobby_invitations PROPERTIES TIMEOUT 120)
+    add_test(NAME cli_netplay_server
+             COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/app/netplay_server.sh $<TARGET_FILE:tavolex-cli>
+                     $<TARGET_FILE:tavolex-server>)
+    set_tests_properties(cli_netplay_server PROPERTIES TIMEOUT 120)
 endif()

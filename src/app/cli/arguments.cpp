@@ -39,6 +39,13 @@ const std::vector<CommandRule>& CommandRules() {
          {"--opponent", "--hands", "--seed"},
          0,
          0},
+        {Command::Netplay,
+         "netplay",
+         {"--server", "--nick", "--invite", "--accept", "--matches", "--seed", "--policy",
+          "--digest", "--match-hands", "--set", "--standard-rules"},
+         {"--server", "--nick", "--matches", "--seed"},
+         0,
+         0},
         {Command::Help, "help", {}, {}, 0, 0},
     };
     return rules;
@@ -97,6 +104,14 @@ std::string ParseCount(int& count, const std::string& option, const std::string&
     return {};
 }
 
+// The options that take any text.
+std::string* TextOf(Options& options, const std::string& option) {
+    if (option == "--nick") return &options.nickname;
+    if (option == "--invite") return &options.invite;
+    if (option == "--digest") return &options.digest;
+    return nullptr;
+}
+
 // Returns the error, empty when the option was taken.
 std::string ApplyOption(Options& options, const std::string& option, const std::string& value) {
     if (option == "--seed") {
@@ -119,6 +134,26 @@ std::string ApplyOption(Options& options, const std::string& option, const std::
     if (option == "--player") return ParseLevelOption(options.playerLevel, option, value);
     if (option == "--opponent") return ParseLevelOption(options.opponentLevel, option, value);
     if (option == "--matches") return ParseCount(options.matches, option, value);
+    if (option == "--match-hands") return ParseCount(options.matchHands, option, value);
+    if (option == "--server") {
+        const std::optional<GameServerAddress> address = ParseServerAddress(value);
+        if (!address) return "--server takes HOST:PORT, not \"" + value + "\"";
+        options.server = *address;
+        return {};
+    }
+    if (option == "--policy") {
+        if (value == "monkey") return {};
+        uint8_t level = 0;
+        std::string error = ParseLevelOption(level, option, value);
+        if (error.empty()) options.policyLevel = level;
+        if (error.empty()) return error;
+        return option + " takes monkey, beginner, advanced or expert, not \"" + value + "\"";
+    }
+    if (std::string* text = TextOf(options, option)) {
+        if (value.empty()) return option + " needs a value";
+        *text = value;
+        return {};
+    }
     return ParseCount(options.hands, option, value);
 }
 
@@ -128,6 +163,7 @@ bool* FlagOf(Options& options, const std::string& option) {
     if (option == "--parts") return &options.parts;
     if (option == "--progress") return &options.progress;
     if (option == "--standard-rules") return &options.standardRules;
+    if (option == "--accept") return &options.accept;
     return nullptr;
 }
 
@@ -139,14 +175,17 @@ ParsedArguments Failure(std::string error) {
 
 ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
     if (arguments.empty())
-        return Failure("missing command: deal, show, play, match, monkey, settings, lobby or help");
+        return Failure(
+            "missing command: deal, show, play, match, monkey, settings, lobby, netplay, "
+            "netplay-compare or help");
     const auto& rules = CommandRules();
     const auto rule = std::find_if(rules.begin(), rules.end(),
                                    [&](const CommandRule& r) { return arguments[0] == r.name; });
     if (rule == rules.end()) {
         return Failure(
             "unknown command \"" + arguments[0] +
-            "\"; the commands are deal, show, play, match, monkey, settings, lobby and help");
+            "\"; the commands are deal, show, play, match, monkey, settings, lobby, netplay, "
+            "netplay-compare and help");
     }
     Options options;
     options.command = rule->command;
@@ -181,6 +220,9 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
         return Failure(std::string(rule->name) + " takes no argument \"" +
                        positional[rule->maxPositional] + "\"");
     }
+    if (options.command == Command::Netplay && given.count("--invite") == given.count("--accept")) {
+        return Failure("netplay needs either --invite NAME or --accept");
+    }
     if (!positional.empty()) options.file = positional.front();
     for (size_t i = 1; i < positional.size(); ++i) {
         std::optional<PlayerAction> action = ParseAction(positional[i]);
@@ -188,6 +230,14 @@ ParsedArguments ParseArguments(const std::vector<std::string>& arguments) {
         options.actions.push_back(std::move(*action));
     }
     return {std::move(options), {}};
+}
+
+std::optional<GameServerAddress> ParseServerAddress(const std::string& text) {
+    const size_t colon = text.rfind(':');
+    if (colon == std::string::npos || colon == 0) return std::nullopt;
+    const std::optional<int> port = ParseNumber<int>(text.substr(colon + 1));
+    if (!port || *port < 1 || *port > 65535) return std::nullopt;
+    return GameServerAddress{text.substr(0, colon), *port};
 }
 
 std::string SettingsArguments(const Options& options) {

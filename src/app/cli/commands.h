@@ -18,6 +18,12 @@ int RunShow(const Options& options, std::ostream& out, std::ostream& err);
 int RunPlay(const Options& options, std::ostream& out, std::ostream& err);
 int RunMatch(const Options& options, std::ostream& out, std::ostream& err);
 int RunMonkey(const Options& options, std::ostream& out, std::ostream& err);
+// "netplay": its exit status 1 also means the match could not be agreed or played to its end,
+// or a received message was refused.
+int RunNetplay(const Options& options, std::ostream& out, std::ostream& err);
+// "netplay-compare A B": two sides' digests; 1 at a disagreement or when no point is common.
+int RunNetplayCompare(const std::vector<std::string>& arguments, std::ostream& out,
+                      std::ostream& err);
 int RunHelp(std::ostream& out);
 // "lobby": arguments after the command's name; its exit status 1 also means the server could
 // not be reached, or a login or a "wait:" did not succeed.
@@ -28,5 +34,7 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
 
 // The one-line error every command reports bad input with.
 int ReportBadInput(std::ostream& err, const std::string& text);
+// The same line for a run that could not go on; its exit status.
+int ReportFailure(std::ostream& err, const std::string& text);
 
 }  // namespace tavolex::cli

@@ -49,12 +49,27 @@ constexpr const char* kUsage =
       or decline (the next invitation, waiting at most 10 s for it), cancel, state:N
       (waits at most 10 s for the lobby's state N).
       "\xNN" in a TEXT sends that byte.
+  tavolex-cli netplay --server HOST:PORT --nick NAME (--invite OTHER | --accept) --matches N
+                     --seed S [--policy monkey|beginner|advanced|expert] [--match-hands H]
+                     [--digest FILE] [--standard-rules] [--set NAME=VALUE]...
+      plays whole network matches through a game server: logs in, invites OTHER (and deals)
+      or accepts the next invitation, then plays this side through the player's input path
+      (monkey: random actions, legal and illegal; a level: the computer's choice made as
+      clicks), sending every move and applying the received ones. A match not won after H
+      hands begins anew with File, New (random play hardly ever reaches 5000; both sides need
+      the same H). Prints the matches, hands, messages and bytes sent and received, hands per
+      second and the received messages refused. --digest writes a line whenever this side's
+      point in the exchange moves on: the messages sent by the inviter and by the accepter so
+      far, and a hash of the whole game as this side sees it.
+  tavolex-cli netplay-compare DIGEST DIGEST
+      compares two sides' digests at every point both wrote; prints the first disagreement
 
   --standard-rules plays under the standard rules (the Rules dialog's preset), and --set stores
   a settings value for the run after them, e.g. --set "Settings\Number of Canastas=2".
   Exit status: 0 done, 1 a match could not go on, a computer laid down what the player would be
-  refused, random play found a fault, or the game server could not be reached, refused the
-  login or did not send a waited-for event; 2 bad input.
+  refused, random play found a fault, a received message was refused, two digests disagree, or
+  the game server could not be reached, refused the login or did not send a waited-for event;
+  2 bad input.
 )";
 }  // namespace
 

@@ -123,14 +123,10 @@ std::variant<LobbyOptions, std::string> ParseLobbyArguments(const std::vector<st
         const std::string& argument = args[at];
         const bool hasValue = at + 1 < args.size();
         if (argument == "--server" && hasValue) {
-            const std::string& address = args[++at];
-            const size_t colon = address.rfind(':');
-            const std::optional<int> port = colon == std::string::npos
-                                                ? std::nullopt
-                                                : WholeNumber(address.substr(colon + 1), 1, 65535);
-            if (!port || colon == 0) return "--server takes HOST:PORT";
-            options.host = address.substr(0, colon);
-            options.port = *port;
+            const std::optional<GameServerAddress> address = ParseServerAddress(args[++at]);
+            if (!address) return "--server takes HOST:PORT";
+            options.host = address->server;
+            options.port = address->port;
         } else if (argument == "--nick" && hasValue) {
             options.nickname = args[++at];
         } else if (argument == "--room" && hasValue) {
@@ -236,11 +232,6 @@ class RegisteringServer : public PosixGameServer {
     bool registerFirst_;
 };
 
-int Fail(std::ostream& err, const std::string& text) {
-    err << "tavolex-cli: " << text << '\n';
-    return kExitFailed;
-}
-
 struct LobbyRun {
     PosixGameServer& server;
     LobbyPrinter& printer;
@@ -274,16 +265,17 @@ int LobbyRun::Perform(const LobbyRequest& request) {
     if (verb == "cancel") lobby.Cancel();
     if (verb == "accept" || verb == "decline") {
         if (!PumpUntil([&] { return printer.TakeInvitation(); })) {
-            return Fail(err, "no invitation arrived");
+            return ReportFailure(err, "no invitation arrived");
         }
         dialogs.yesNoAnswers.push_back(verb == "accept");
         lobby.AnswerInvitation();
     }
     if (verb == "wait" && !PumpUntil([&] { return printer.Take(request.number); })) {
-        return Fail(err, "no event " + std::to_string(request.number) + " arrived");
+        return ReportFailure(err, "no event " + std::to_string(request.number) + " arrived");
     }
     if (verb == "state" && !PumpUntil([&] { return lobby.State().State == request.number; })) {
-        return Fail(err, "the lobby did not reach state " + std::to_string(request.number));
+        return ReportFailure(err,
+                             "the lobby did not reach state " + std::to_string(request.number));
     }
     printer.PrintState();
     return kExitOk;
@@ -307,15 +299,16 @@ int RunLobby(const std::vector<std::string>& arguments, std::ostream& out, std::
     lobby.Login({CleanNickname(options.nickname), type, CleanPrivateRoom(options.privateRoom)});
     printer.PrintState();
     if (lobby.State().State == kLobbyOffline) {
-        return Fail(err, "cannot reach the game server at " + address);
+        return ReportFailure(err, "cannot reach the game server at " + address);
     }
     LobbyRun run{server, printer, lobby, dialogs, err};
     run.PumpUntil([&] { return lobby.State().State != kLobbyLoggingIn; });
     if (lobby.State().State == kLobbyLoggingIn) {
-        return Fail(err, "no answer to the login from " + address);
+        return ReportFailure(err, "no answer to the login from " + address);
     }
     if (lobby.State().State != kLobbyAvailable) {
-        return Fail(err, "the login ended with event " + std::to_string(printer.LastCode()));
+        return ReportFailure(err,
+                             "the login ended with event " + std::to_string(printer.LastCode()));
     }
     for (const LobbyRequest& request : options.requests) {
         if (const int status = run.Perform(request); status != kExitOk) return status;

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
-#include "game/table_invariants.h"
 #include "game/internal_error.h"
 #include "game/melds.h"
 #include "game/status_texts.h"
+#include "game/table_invariants.h"
 #include "table/deal.h"
 
 namespace tavolex::cli {
@@ -115,19 +116,27 @@ std::optional<std::string> CheckAction(HeadlessGame& game, const GameState& befo
     return std::nullopt;
 }
 
-PlayerAction RandomAction(Table& table) {
-    return *ParseAction(RandomActionText(table));
-}
-
 }  // namespace
+
+CheckedAction PlayRandomAction(HeadlessGame& game) {
+    Table& table = game.table;
+    const PlayerAction action = *ParseAction(RandomActionText(table));
+    const GameState before = table.state;
+    const UndoList undoBefore = table.undo;
+    const int beepsBefore = game.view.beeps;
+    std::string internalError;
+    const InternalErrorHandler previous =
+        SetInternalErrorHandler([&](const std::string& text) { internalError = text; });
+    ApplyAction(table, action);
+    SetInternalErrorHandler(previous);
+    if (!internalError.empty()) return {action.text, "internal error: " + internalError};
+    return {action.text, CheckAction(game, before, undoBefore, beepsBefore)};
+}
 
 RandomRunReport PlayRandomHands(HeadlessGame& game, int hands,
                                 const std::function<void(const RandomRunReport&)>& afterHand) {
     Table& table = game.table;
     RandomRunReport report;
-    std::string internalError;
-    const InternalErrorHandler previous =
-        SetInternalErrorHandler([&](const std::string& text) { internalError = text; });
     table.state.PlayerStartsNext = static_cast<uint8_t>(table.random.Below(2));
     StartNewGame(table);
     int actionsThisHand = 0;
@@ -149,20 +158,11 @@ RandomRunReport PlayRandomHands(HeadlessGame& game, int hands,
                 "a hand went on for more than " + std::to_string(kMaxActionsPerHand) + " actions";
             break;
         }
-        const PlayerAction action = RandomAction(table);
+        CheckedAction action = PlayRandomAction(game);
         ++report.actions;
-        report.handActions.push_back(action.text);
-        const GameState before = table.state;
-        const UndoList undoBefore = table.undo;
-        const int beepsBefore = game.view.beeps;
-        ApplyAction(table, action);
-        if (!internalError.empty()) {
-            report.violation = "internal error: " + internalError;
-        } else {
-            report.violation = CheckAction(game, before, undoBefore, beepsBefore);
-        }
+        report.handActions.push_back(std::move(action.text));
+        report.violation = std::move(action.violation);
     }
-    SetInternalErrorHandler(previous);
     return report;
 }
 

@@ -20,14 +20,28 @@ struct RandomRunReport {
     size_t mostRecords = 0;                // the most the seams held at once
 };
 
-// Starts a new game and plays random actions (every kind with the same chance, its card one of
-// the hand's, its column one of the player's melds, all drawn from the table's one generator)
-// until that many hands are over or something
-// breaks: a card lost or doubled, a card outside its column, a tally that disagrees with its
-// columns, a refused action (one that beeped) that changed the game, incorrect melds that no
-// undo can put right, an internal error, or the player left unable to act. The opponent is
-// whoever the game has seated. What the seams record is emptied after every action, so a run
-// of any length holds the same memory; afterHand sees the report after every hand.
+struct CheckedAction {
+    std::string text;                      // as the command line names it
+    std::optional<std::string> violation;  // what broke, if anything
+
+    // The violation with the action that caused it.
+    std::optional<std::string> Fault() const {
+        if (!violation) return std::nullopt;
+        return "after " + text + ": " + *violation;
+    }
+};
+
+// Plays one random action (every kind with the same chance, its card one of the hand's, its
+// column one of the player's melds, all drawn from the table's one generator) and checks the
+// table after it: a card lost or doubled, a card outside its column, a tally that disagrees
+// with its columns, a refused action (one that beeped) that changed the game, incorrect melds
+// that no undo can put right, or an internal error.
+CheckedAction PlayRandomAction(HeadlessGame& game);
+
+// Starts a new game and plays random actions until that many hands are over or something breaks,
+// the player left unable to act included. The opponent is whoever the game has seated. What the
+// seams record is emptied after every action, so a run of any length holds the same memory;
+// afterHand sees the report after every hand.
 RandomRunReport PlayRandomHands(HeadlessGame& game, int hands,
                                 const std::function<void(const RandomRunReport&)>& afterHand = {});
 

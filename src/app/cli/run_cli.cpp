@@ -5,18 +5,27 @@
 
 namespace tavolex::cli {
 
-int ReportBadInput(std::ostream& err, const std::string& text) {
+int ReportFailure(std::ostream& err, const std::string& text) {
     err << "tavolex-cli: " << text << '\n';
+    return kExitFailed;
+}
+
+int ReportBadInput(std::ostream& err, const std::string& text) {
+    ReportFailure(err, text);
     return kExitBadInput;
 }
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
-    // The settings and lobby commands have arguments of their own rather than the options.
+    // The settings, lobby and netplay-compare commands have arguments of their own rather than the
+    // options.
     if (!arguments.empty() && arguments[0] == "settings") {
         return RunSettingsOnGameStore({arguments.begin() + 1, arguments.end()}, out, err);
     }
     if (!arguments.empty() && arguments[0] == "lobby") {
         return RunLobby({arguments.begin() + 1, arguments.end()}, out, err);
+    }
+    if (!arguments.empty() && arguments[0] == "netplay-compare") {
+        return RunNetplayCompare({arguments.begin() + 1, arguments.end()}, out, err);
     }
     const ParsedArguments parsed = ParseArguments(arguments);
     if (!parsed.options) return ReportBadInput(err, parsed.error);
@@ -32,6 +41,8 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
             return RunMatch(options, out, err);
         case Command::Monkey:
             return RunMonkey(options, out, err);
+        case Command::Netplay:
+            return RunNetplay(options, out, err);
         case Command::Help:
             return RunHelp(out);
     }
