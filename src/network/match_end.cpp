@@ -6,26 +6,10 @@
 #include "game/status_texts.h"
 #include "game/table.h"
 #include "network/network_game.h"
+#include "network/remote_opponent.h"
 #include "storage/saved_game.h"
 
 namespace tavolex {
-
-namespace {
-
-// A take the remote player left unfinished goes back, free of charge, so the computer starts
-// the turn from the pile as it lay.
-void ReturnUnfinishedTake(Table& table) {
-    if (!table.OpponentTakingPile) return;
-    GameState& state = table.state;
-    state.OpponentHand = state.PlayerHandSaved;
-    state.OpponentMelds = state.PlayerMeldsSaved;
-    state.OpponentTally = state.PlayerTallySaved;
-    state.DiscardPile = state.DiscardPileSaved;
-    state.OpponentMeldPoints = state.OpponentMeldedBefore;
-    table.OpponentTakingPile = 0;
-}
-
-}  // namespace
 
 void NetworkGame::EndNetworkGame() {
     const bool wasActive = table_.NetworkActive;
@@ -43,7 +27,9 @@ void NetworkGame::EndNetworkGame() {
     // Only a match that was running hands a turn to the computer: without one, a locked player
     // means the computer's own turn is already under way.
     if (!wasActive || table_.flow == nullptr) return;
-    ReturnUnfinishedTake(table_);
+    // A take left unfinished goes back, free of charge, so the computer starts the turn from
+    // the pile as it lay.
+    if (table_.OpponentTakingPile) ReturnOpponentsTake(table_);
     // A finished hand whose next deal was the peer's to send is dealt here instead.
     if (table_.state.Prompt == kPromptHandOver) {
         table_.flow->DealHand(false);

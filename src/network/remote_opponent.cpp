@@ -158,17 +158,10 @@ void DrawPileRest(Table& table, const PeerMessage&) {
 }
 
 void UndoPile(Table& table, const PeerMessage&) {
-    GameState& state = table.state;
-    state.OpponentPhase = 0;
-    state.OpponentHand = state.PlayerHandSaved;
-    state.OpponentMelds = state.PlayerMeldsSaved;
-    state.OpponentTally = state.PlayerTallySaved;
-    state.DiscardPile = state.DiscardPileSaved;
-    state.OpponentScore -= kPileUndoCharge;
-    // Back to the value before the take, whatever was melded on it since.
-    state.OpponentMeldPoints = state.OpponentMeldedBefore;
+    table.state.OpponentPhase = 0;
+    ReturnOpponentsTake(table);
+    table.state.OpponentScore -= kPileUndoCharge;
     table.view.RepaintAll();
-    table.OpponentTakingPile = 0;
 }
 
 void MeldWildCard(Table& table, const PeerMessage& message) {
@@ -277,6 +270,17 @@ bool OpponentWentOut(const Table& table) {
     const int wildColumn = melds.naturals[kRankDeuce] + melds.wilds[kRankDeuce];
     const int blackThrees = melds.blackThrees;
     return (blackThrees == 0 || blackThrees >= 3) && (wildColumn == 0 || wildColumn >= 7);
+}
+
+void ReturnOpponentsTake(Table& table) {
+    GameState& state = table.state;
+    state.OpponentHand = state.PlayerHandSaved;
+    state.OpponentMelds = state.PlayerMeldsSaved;
+    state.OpponentTally = state.PlayerTallySaved;
+    state.DiscardPile = state.DiscardPileSaved;
+    // Back to the value before the take, whatever was melded on it since.
+    state.OpponentMeldPoints = state.OpponentMeldedBefore;
+    table.OpponentTakingPile = 0;
 }
 
 }  // namespace tavolex

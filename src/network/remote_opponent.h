@@ -15,4 +15,8 @@ bool ApplyRemoteMove(Table& table, const PeerMessage& message);
 // take pending, and melds that stand.
 bool OpponentWentOut(const Table& table);
 
+// Puts the remote player's hand, melds, tally, meld points and the discard pile back as they were
+// before its pile take began (an undone take, or one a lost connection left unfinished).
+void ReturnOpponentsTake(Table& table);
+
 }  // namespace tavolex

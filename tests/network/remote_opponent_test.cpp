@@ -172,6 +172,19 @@ TEST(RemoteOpponent, GoesOutOnlyWhenEverythingAllowsIt) {
     }
 }
 
+// Going out in one turn from nothing laid is concealed, also when a discard empties the hand.
+TEST(RemoteOpponent, GoingOutConcealedByADiscardEarnsTheConcealedBonus) {
+    NetTable game;
+    game.RemoteTurn({.playerHand = "club5 club6",
+                   .opponentHand = "heart8 club8 spade8 diamond8 heart8 club8 spade8 club4"});
+    std::string moves;
+    for (const char* card : {"heart8", "club8", "spade8", "diamond8", "heart8", "club8", "spade8"})
+        moves += Message(kTokenMeld, Id(card));
+    game.Get(moves + Message(kTokenDiscard, Id("club4")));
+    ASSERT_EQ(game.dialogs.scorings.size(), 1u);
+    EXPECT_EQ(game.state().OpponentScore, 70 + 500 + 200);
+}
+
 // The deal text rebuilds the dealer's stock: this side's player gets what the dealer dealt to
 // its opponent, and the dealer's digit says who draws first.
 TEST(RemoteOpponent, DealMirrorsTheDealersTable) {
