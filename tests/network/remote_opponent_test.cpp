@@ -176,7 +176,7 @@ TEST(RemoteOpponent, GoesOutOnlyWhenEverythingAllowsIt) {
 TEST(RemoteOpponent, GoingOutConcealedByADiscardEarnsTheConcealedBonus) {
     NetTable game;
     game.RemoteTurn({.playerHand = "club5 club6",
-                   .opponentHand = "heart8 club8 spade8 diamond8 heart8 club8 spade8 club4"});
+                     .opponentHand = "heart8 club8 spade8 diamond8 heart8 club8 spade8 club4"});
     std::string moves;
     for (const char* card : {"heart8", "club8", "spade8", "diamond8", "heart8", "club8", "spade8"})
         moves += Message(kTokenMeld, Id(card));
