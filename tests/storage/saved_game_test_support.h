@@ -1,8 +1,6 @@
 // Helpers shared by the saved-game tests: test data, scratch folders and readable cards.
 #pragma once
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
@@ -12,6 +10,7 @@
 
 #include "game/game_state.h"
 #include "storage/saved_game.h"
+#include "support/position.h"
 
 namespace tavolex {
 
@@ -22,6 +21,18 @@ inline void PrintTo(const CardRecord& card, std::ostream* out) {
 }
 
 namespace test {
+
+// A hand in full swing: canastas on both sides, red threes, a frozen pile, a negative score.
+inline const Position kMidHand = {
+    .playerHand = "heart5 club5 joker spade2 diamondv club9",
+    .playerMelds = "heart7 club7 spade7 diamond7 heart7 club7 joker | spadeh clubh hearth | heart3",
+    .opponentHand = "spade4 club4 diamond8",
+    .opponentMelds = "diamond3 | spadea cluba hearta diamonda spadea cluba heart2",
+    .discardPile = "heart9 diamond2 club8",
+    .playerScore = -120,
+    .opponentScore = 4990,
+    .pileFrozen = true,
+};
 
 // What a saved game can give back of a state: its saved fields over a fresh state.
 inline GameState SavedPart(const GameState& state) {
