@@ -78,10 +78,6 @@ TEST_F(SavedGameFile, ALoadedGameReplacesTheHandAndKeepsTheRulesAndTheNextStarte
 
     const GameState& state = game.state();
     EXPECT_TRUE(test::SavedPart(state) == test::SavedPart(saved));
-    EXPECT_EQ(state.PlayerScore, -120);
-    EXPECT_EQ(state.OpponentScore, 4990);
-    EXPECT_EQ(state.PileFrozen, 1);
-    EXPECT_EQ(state.HasDrawn, 1);
     EXPECT_EQ(state.NothingDrawnYet, 0);
     EXPECT_EQ(state.Rules.DrawExtra, 0);
     EXPECT_EQ(state.PlayerStartsNext, 0);
