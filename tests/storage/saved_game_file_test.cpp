@@ -222,8 +222,10 @@ TEST_F(SavedGameFile, TheProposedNameIsThePlayersWithoutForbiddenCharactersCutAt
 
 TEST_F(SavedGameFile, AutomaticSavesGoToTheProgramFolderUnlessAPathIsGiven) {
     test::BuildPosition(game, kMidHand);
+    const GameState before = reloaded.state();
     EXPECT_FALSE(LoadGame(reloaded.table, true));  // no autosave yet: nothing to say
     EXPECT_TRUE(reloaded.dialogs.messages.empty());
+    EXPECT_TRUE(reloaded.state() == before);
     ASSERT_TRUE(SaveGame(game.table, true));
     EXPECT_TRUE(fs::exists(folder.Path() / "autosave.tvx"));
     ASSERT_TRUE(SaveGame(game.table, true, path));

@@ -37,23 +37,19 @@ struct SavedText {
         return text;
     }
 
-    // Index of the first number of a card group in a pile line (line 1 starts with the header).
-    static size_t GroupStart(size_t line, int card) { return (line == 0 ? 3 : 0) + 2 + 9 * card; }
-    int Key(size_t line) const { return std::stoi(lines[line][line == 0 ? 3 : 0]); }
+    // A pile line starts with its key and count (the first line with the header before them),
+    // then nine numbers a card.
     std::string& CardField(size_t line, int card, int field) {
-        return lines[line][GroupStart(line, card) + field];
+        return lines[line][(line == 0 ? 3 : 0) + 2 + 9 * card + field];
     }
 
     // A group keyed as the file keys it, for any identity and rank.
     void SetGroup(size_t line, int card, int cardId, int rank) {
-        const int dividend = Key(line) + 399;
-        const std::string keyed[] = {
-            std::to_string(dividend / (cardId + 1)), std::to_string(dividend / (rank + 1)),
-            std::to_string(dividend % (cardId + 1)), std::to_string(dividend % (rank + 1))};
-        CardField(line, card, 0) = keyed[0];
-        CardField(line, card, 1) = keyed[1];
-        CardField(line, card, 7) = keyed[2];
-        CardField(line, card, 8) = keyed[3];
+        const int dividend = std::stoi(lines[line][line == 0 ? 3 : 0]) + 399;
+        CardField(line, card, 0) = std::to_string(dividend / (cardId + 1));
+        CardField(line, card, 1) = std::to_string(dividend / (rank + 1));
+        CardField(line, card, 7) = std::to_string(dividend % (cardId + 1));
+        CardField(line, card, 8) = std::to_string(dividend % (rank + 1));
     }
 };
 
