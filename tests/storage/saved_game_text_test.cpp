@@ -171,21 +171,13 @@ TEST(SavedGameText, EveryNumberIsFollowedByOneSpaceAndLinesEndInCrLfExceptTheLas
         ASSERT_TRUE(editedRead.game);
         EXPECT_TRUE(editedRead.game->state == read.game->state);
     }
-}
 
-// Each save takes a new key; with no time since start the key is zero.
-TEST(SavedGameText, TwoSavesOfOnePositionDifferInTheirKeysAndReadTheSame) {
-    HeadlessGame game(8, 2);
-    DealHand(game.table, true);
-    const std::string first = WrittenText(game);
-    const std::string second = WrittenText(game);
-    EXPECT_NE(first, second);
-    const ReadResult firstRead = ReadSavedGame(first);
-    const ReadResult secondRead = ReadSavedGame(second);
-    ASSERT_TRUE(firstRead.game && secondRead.game);
-    EXPECT_TRUE(firstRead.game->state == secondRead.game->state);
-    EXPECT_EQ(firstRead.game->peerText, secondRead.game->peerText);
-
+    // Each save takes a new key and reads the same; with no time since start the key is zero.
+    const ReadResult second = ReadSavedGame(WrittenText(game));
+    ASSERT_TRUE(second.game);
+    EXPECT_NE(WrittenText(game), text);
+    EXPECT_TRUE(second.game->state == read.game->state);
+    EXPECT_EQ(second.game->peerText, read.game->peerText);
     game.clock.milliseconds = 0;
     const SavedText unkeyed(WrittenText(game));
     for (size_t pile = 0; pile < 9; ++pile) EXPECT_EQ(unkeyed.lines[pile][pile ? 0 : 3], "0");
@@ -203,7 +195,7 @@ TEST(SavedGameText, DealtHandsReadBackAsWritten) {
     }
 }
 
-TEST(SavedGameText, APositionInTheMiddleOfAHandReadsBackAsWritten) {
+TEST(SavedGameText, PositionsInTheMiddleOfAHandReadBackAsWritten) {
     HeadlessGame game(5, 1);
     test::BuildPosition(game, test::kMidHand);
     GameState& state = game.state();
@@ -214,18 +206,17 @@ TEST(SavedGameText, APositionInTheMiddleOfAHandReadsBackAsWritten) {
     state.PlayerMinimum = 120;
     state.OpponentPhase = 0;
     ExpectRoundTrip(game);
-}
 
-TEST(SavedGameText, AnEmptyPileHoldsItsKeyAndCountAndAnchorsWhereItHasThem) {
-    HeadlessGame game(1, 0);
-    test::BuildPosition(game, {.playerHand = "heart5 club9", .opponentHand = "spade4"});
-    // The discard pile (line 3) and the player's melds (line 7) are empty.
-    const SavedText text(WrittenText(game));
+    // An empty pile holds its key and count, and its anchors where it has them: here the discard
+    // pile (line 3) and the player's melds (line 7).
+    HeadlessGame small(1, 0);
+    test::BuildPosition(small, {.playerHand = "heart5 club9", .opponentHand = "spade4"});
+    const SavedText text(WrittenText(small));
     EXPECT_EQ(text.lines[2].size(), 2u);
     EXPECT_EQ(text.lines[2][1], "0");
     EXPECT_EQ(text.lines[6].size(), 30u);
     EXPECT_EQ(text.lines[6][1], "0");
-    ExpectRoundTrip(game);
+    ExpectRoundTrip(small);
 }
 
 class DamagedSavedGame : public testing::TestWithParam<Damage> {};
