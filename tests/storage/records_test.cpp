@@ -16,21 +16,20 @@ Players Sample() {
     return {{{"Ann", {12, 7}}, {"Bob", {0, 3}}, {"Cy", {1, 1}}}, 1};
 }
 
-TEST(PlayersStore, SavesCurrentFirstAndReadsItBackAsCurrent) {
+TEST(PlayersStore, SavesCurrentFirstAndReadsItBackAsCurrentOrAsWellAsItCan) {
     MemorySettings store;
     store.WriteValue("Player Names\\PlayerName9", std::string("Stale,1,1"));
     SavePlayers(store, Sample());
     EXPECT_EQ(ReadText(store, "Player Names\\PlayerName1", ""), "Bob,0,3");
     EXPECT_EQ(ReadText(store, "Player Names\\PlayerName2", ""), "Ann,12,7");
     EXPECT_FALSE(store.ValueExists("Player Names\\PlayerName9"));
-    const Players loaded = LoadPlayers(store);
-    EXPECT_EQ(loaded, (Players{{{"Bob", {0, 3}}, {"Ann", {12, 7}}, {"Cy", {1, 1}}}, 0}));
+    EXPECT_EQ(LoadPlayers(store),
+              (Players{{{"Bob", {0, 3}}, {"Ann", {12, 7}}, {"Cy", {1, 1}}}, 0}));
     MemorySettings empty;
     EXPECT_EQ(LoadPlayers(empty).CurrentPlayer, -1);
-}
 
-TEST(PlayersStore, DamagedEntriesReadAsWellAsTheyCanAndTheNextSaveRepairsThem) {
-    MemorySettings store;
+    // Damaged entries read as well as they can, and the next save repairs them.
+    store.DeleteKey("Player Names");
     const char* stored[] = {"Ann", "Bob,x,4", "Cy,3", ",5,5", "Dee, 2 ,-4", "Eve,1,99999999999"};
     for (int n = 0; n < 6; ++n) {
         store.WriteValue("player names\\playername" + std::to_string(n + 1),
@@ -106,7 +105,7 @@ HighscoreTable Full(int32_t lowest) {
     return table;
 }
 
-TEST(HighscoreTable, RanksBelowEqualScoresAndNeedsToBeatTheLastRow) {
+TEST(Highscores, RankBelowEqualScoresAndRoundTripThroughTheStoreWhereDamageReadsAsZero) {
     HighscoreTable table = Full(500);
     EXPECT_EQ(table.Enter(500, "today", "Ann"), -1);
     EXPECT_EQ(table.Enter(501, "today", "Ann"), 9);
@@ -120,11 +119,10 @@ TEST(HighscoreTable, RanksBelowEqualScoresAndNeedsToBeatTheLastRow) {
     EXPECT_EQ(empty.Enter(0, "today", "Ann"), -1);
     EXPECT_EQ(empty.Enter(40, "today", "Ann"), 0);
     EXPECT_EQ(empty.Enter(40, "today", "Bob"), 1);
-}
 
-TEST(HighscoreStore, RoundTripsUnderLevelAndMatchSubkeysClearsAndReadsDamagedScoresAsZero) {
+    // Stored under the level's and the kind's subkey, cleared with it.
     MemorySettings store;
-    const HighscoreTable table = Full(10);
+    table = Full(10);
     SaveHighscoreTable(store, 3, 1, table);
     EXPECT_EQ(ReadInt(store, "NetworkGameMatch\\Score10", -1), 10);
     EXPECT_EQ(ReadText(store, "NetworkGameMatch\\Name1", ""), "n0");
