@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <set>
+#include <tuple>
 
 #include "game/memory_settings.h"
 #include "saved_game_test_support.h"
@@ -27,13 +28,11 @@ TEST(StartupSettings, AFreshStoreGivesEveryDefaultAndOddValuesReadAsTheirDefault
     EXPECT_TRUE(s.SelectPlayerOnStartup && s.Sound && s.AutoSave && s.ShowStatusbar &&
                 s.CardMovement && s.ShowHighscores && s.ShowTurns && s.ChatOnTop);
     EXPECT_FALSE(s.HintShown || s.Music);
-    EXPECT_EQ(s.Delay, 300);
     EXPECT_EQ(s.MusicFile, "ARCADIA.MID");
     EXPECT_EQ(s.MusicDir, "/opt/tavolex/");
-    EXPECT_EQ(s.MusicType, 1);
-    EXPECT_EQ(s.ComputerLevel, 0);
-    EXPECT_EQ(s.Aggression, 50);
-    EXPECT_EQ(s.CardSpeed, 10);
+    // Delay, music type, level, aggression and card speed.
+    EXPECT_EQ(std::tuple(s.Delay, s.MusicType, int{s.ComputerLevel}, s.Aggression, s.CardSpeed),
+              std::tuple(300, 1, 0, 50, 10));
     EXPECT_EQ(s.Rules, RuleOptions{});
     EXPECT_EQ(s.players.CurrentPlayer, -1);
     EXPECT_EQ(s.highscores[2][1], HighscoreTable{});
@@ -48,10 +47,9 @@ TEST(StartupSettings, AFreshStoreGivesEveryDefaultAndOddValuesReadAsTheirDefault
     store.WriteValue("Settings\\Background Color", int64_t{-1});
     store.WriteValue("Settings\\Sound", std::string("0"));
     const StartupSettings odd = ReadStartupSettings(store, "");
-    EXPECT_EQ(odd.ComputerLevel, 2);
-    EXPECT_EQ(odd.Delay, 300);
-    EXPECT_EQ(odd.Aggression, 50);
-    EXPECT_EQ(odd.CardSpeed, 10);
+    EXPECT_EQ(
+        std::tuple(odd.Delay, odd.MusicType, int{odd.ComputerLevel}, odd.Aggression, odd.CardSpeed),
+        std::tuple(300, 1, 2, 50, 10));
     EXPECT_EQ(odd.DiscardOption, 1);
     EXPECT_EQ(odd.Rules.NumberOfCards, 1);
     EXPECT_EQ(odd.Rules.NumberOfCanastas, 2);
