@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
@@ -13,12 +12,6 @@
 #include "support/position.h"
 
 namespace tavolex {
-
-// Failure messages then name the card instead of dumping its bytes.
-inline void PrintTo(const CardRecord& card, std::ostream* out) {
-    *out << CardNameOf(card.cardId) << " deck " << int{card.deck} << " at (" << card.x << ", "
-         << card.y << ") points " << card.points << " faceUp " << int{card.faceUp};
-}
 
 namespace test {
 

@@ -117,7 +117,6 @@ TEST_F(Migration, Version300ImportsTheWordsOfTheOldFile) {
     EXPECT_FALSE(ReadBool(store, "Settings\\Music", true));
     EXPECT_TRUE(ReadBool(store, "Settings\\Sound", false));
     EXPECT_TRUE(ReadBool(store, "Settings\\Natural Pair", false));  // missing: "Yes"
-    EXPECT_FALSE(ReadBool(store, "Settings\\Three Block", true));
     EXPECT_EQ(ReadInt(store, "Settings\\Number of Canastas", 0), 2);
     EXPECT_EQ(ReadInt(store, "Settings\\Number of Cards", 0), 1);
     EXPECT_EQ(ReadInt(store, "Settings\\Background Color", 0), 128);
