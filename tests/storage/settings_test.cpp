@@ -34,6 +34,7 @@ TEST(StartupSettings, AFreshStoreGivesEveryDefaultAndOddValuesReadAsTheirDefault
     store.WriteValue("Settings\\Card Speed", std::string("fast"));
     store.WriteValue("Settings\\Mouse Options", std::string("single right click"));
     store.WriteValue("Settings\\Number of Cards", int64_t{0});
+    store.WriteValue("Settings\\Number of Canastas", int64_t{2});
     store.WriteValue("Settings\\Sound", std::string("0"));
     const StartupSettings odd = ReadStartupSettings(store, "");
     EXPECT_EQ(
@@ -41,6 +42,7 @@ TEST(StartupSettings, AFreshStoreGivesEveryDefaultAndOddValuesReadAsTheirDefault
         std::tuple(300, 1, 2, 50, 10));
     EXPECT_EQ(odd.DiscardOption, 1);
     EXPECT_EQ(odd.Rules.NumberOfCards, 1);
+    EXPECT_EQ(odd.Rules.NumberOfCanastas, 2);
     EXPECT_FALSE(odd.Sound);
     EXPECT_EQ(ComputerLevelFromText("Advanced"), 1);
     EXPECT_EQ(ComputerLevelFromText(""), 2);

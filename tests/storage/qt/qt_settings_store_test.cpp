@@ -53,6 +53,8 @@ TEST_F(QtSettingsStoreTest, NamesCompareWithoutCaseAndKeepTheirWrittenCase) {
     // Deleting a key removes the subkey with its values.
     store.DeleteKey("player names");
     EXPECT_FALSE(store.KeyExists("Player Names"));
+    EXPECT_FALSE(store.ValueExists("Player Names\\PlayerName1"));
+    EXPECT_TRUE(store.ValueExists("settings\\mouse options"));
     store.DeleteKey("Nothing\\Here");
     EXPECT_TRUE(store.KeyExists("Settings"));
 }

@@ -101,6 +101,7 @@ TEST_F(StatisticsDialogsTest, HallOfFameShowsTheChosenTableAndClearsItOnYes) {
     QTest::mouseClick(Child<QPushButton>(dialog, "bnClear"), Qt::LeftButton);
     EXPECT_EQ(dialogs.questions.back(),
               "Are you sure you want to clear all highscores for the Network level?");
+    EXPECT_EQ(highscores[3][0], HighscoreTable{});
     EXPECT_FALSE(store.KeyExists("NetworkGame"));
     EXPECT_EQ(grid->item(0, 1)->text(), "");
 }
