@@ -1,14 +1,14 @@
-// Saving and loading through the table: the dialogs, the refusals, the file on disk and what a
-// loaded game sets around the state it reads.
+// Saving and loading through the table: the dialogs, the refusals, the file on disk, what a
+// loaded game sets around the state it reads, and the game written on exit.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <vector>
 
+#include "game/melds.h"
 #include "game/peer_link.h"
 #include "game/pile_take.h"
 #include "game/status_texts.h"
-#include "game/table.h"
 #include "saved_game_test_support.h"
 #include "storage/exit_save.h"
 #include "storage/saved_game.h"
@@ -19,17 +19,8 @@ namespace tavolex {
 namespace {
 
 namespace fs = std::filesystem;
-
-const test::Position kMidHand = {
-    .playerHand = "heart5 club5 joker spade2 diamondv club9",
-    .playerMelds = "heart7 club7 spade7 diamond7 heart7 club7 joker | spadeh clubh hearth | heart3",
-    .opponentHand = "spade4 club4 diamond8",
-    .opponentMelds = "diamond3 | spadea cluba hearta",
-    .discardPile = "heart9 diamond2 club8",
-    .playerScore = 1850,
-    .opponentScore = 2300,
-    .pileFrozen = true,
-};
+using test::kMidHand;
+using test::Names;
 
 class RecordingFlow : public GameFlow {
   public:
@@ -49,12 +40,26 @@ std::vector<std::string> FolderEntries(const fs::path& folder) {
 
 class SavedGameFile : public testing::Test {
   protected:
+    SavedGameFile() {
+        game.table.ProgramFolder = folder.Path().string();
+        reloaded.table.ProgramFolder = folder.Path().string();
+    }
+    // The autosave, after the message the damaged one gave on startup.
+    std::string DamagedAutosave(const std::string& text) {
+        test::WriteFile(AutosavePath(game.table), text);
+        EXPECT_FALSE(LoadOnStartup(game.table, AutosavePath(game.table)));
+        EXPECT_EQ(game.dialogs.messages.size(), 1u);
+        DealHand(game.table, true);
+        return game.dialogs.messages.empty() ? "" : game.dialogs.messages[0].text;
+    }
+
     test::ScratchFolder folder;
     std::string path = folder.File("game.tvx");
+    HeadlessGame game{6, 1};
+    HeadlessGame reloaded{9, 1};
 };
 
 TEST_F(SavedGameFile, ALoadedGameReplacesTheHandAndKeepsTheRulesAndTheNextStarter) {
-    HeadlessGame game(6, 1);
     test::BuildPosition(game, kMidHand);
     game.state().OpponentMeldPoints = 60;
     game.dialogs.fileName = path;
@@ -73,31 +78,19 @@ TEST_F(SavedGameFile, ALoadedGameReplacesTheHandAndKeepsTheRulesAndTheNextStarte
 
     const GameState& state = game.state();
     EXPECT_TRUE(test::SavedPart(state) == test::SavedPart(saved));
-    EXPECT_EQ(state.PlayerScore, 1850);
-    EXPECT_EQ(state.OpponentScore, 2300);
-    EXPECT_EQ(state.PileFrozen, 1);
-    EXPECT_EQ(state.HasDrawn, 1);
-    EXPECT_EQ(state.NothingDrawnYet, 0);
-    EXPECT_EQ(state.Rules.DrawExtra, 0);
-    EXPECT_EQ(state.PlayerStartsNext, 0);
-    EXPECT_EQ(state.Prompt, kPromptMeldOrDiscard);
-    EXPECT_EQ(game.view.status, kPromptTexts[kPromptMeldOrDiscard]);
-    EXPECT_EQ(state.PlayerLocked, 0);
-    EXPECT_EQ(state.EndHandRequested, 0);
-    EXPECT_EQ(state.StockExhausted, 0);
-    EXPECT_EQ(state.GameInProgress, 1);
+    // The rules and the next starter stay as they were set; the turn goes on where it was.
+    EXPECT_FALSE(state.Rules.DrawExtra || state.PlayerStartsNext);
+    EXPECT_FALSE(state.NothingDrawnYet || state.PlayerLocked || state.EndHandRequested ||
+                 state.StockExhausted);
     EXPECT_EQ(state.PlayerMeldedBefore, game.table.CurrentMeldValue());
     EXPECT_EQ(state.OpponentMeldedBefore, 60);
     EXPECT_TRUE(game.table.undo.Empty());
-    EXPECT_FALSE(game.view.undoEnabled);
-    EXPECT_EQ(game.table.DiscardSpread, 0);
+    EXPECT_FALSE(game.view.undoEnabled || game.table.DiscardSpread);
     EXPECT_EQ(game.table.ConcealAfterLoad, 1);
     EXPECT_GT(game.view.repaints, 0);
-    EXPECT_TRUE(game.dialogs.messages.empty());
 }
 
-TEST_F(SavedGameFile, AGameSavedOnTheOpponentsTurnHandsTheTurnToTheComputer) {
-    HeadlessGame game(6, 1);
+TEST_F(SavedGameFile, AGameSavedOnTheOpponentsTurnGoesOnWithTheComputerOrThePeer) {
     RecordingFlow flow;
     game.table.flow = &flow;
     test::BuildPosition(game, kMidHand);
@@ -107,43 +100,32 @@ TEST_F(SavedGameFile, AGameSavedOnTheOpponentsTurnHandsTheTurnToTheComputer) {
     game.table.PaintSuppressed = 1;
     game.view.repaints = 0;
 
+    // The computer is handed the turn, and nothing is painted while painting is suppressed.
     ASSERT_TRUE(LoadGame(game.table, true, path));
-    EXPECT_EQ(game.state().Prompt, kPromptOpponentTurn);
     EXPECT_EQ(game.state().OpponentPhase, 0);
     EXPECT_EQ(game.state().PlayerLocked, 1);
     EXPECT_EQ(flow.opponentTurns, 1);
     EXPECT_EQ(game.view.repaints, 0);
-}
 
-TEST_F(SavedGameFile, InANetworkGameTheUserConfirmsAndThePeerIsSentTheGame) {
-    HeadlessGame game(6, 1);
-    RecordingFlow flow;
-    game.table.flow = &flow;
-    test::BuildPosition(game, kMidHand);
-    game.table.SetPrompt(kPromptOpponentTurn);
-    ASSERT_TRUE(SaveGame(game.table, true, path));
-    const ReadResult file = ReadSavedGame(test::ReadFile(path));
-    ASSERT_TRUE(file.game);
+    // In a network game the user confirms first, and the peer is sent the game.
     game.table.NetworkActive = true;
-    const char* question = "You have a network game running. Are you sure you want to load a game?";
-
-    game.dialogs.yesNoAnswers = {false};
+    game.dialogs.yesNoAnswers = {false, true};
     EXPECT_FALSE(LoadGame(game.table, true, path));
-    EXPECT_EQ(game.dialogs.questions, std::vector<std::string>{question});
     EXPECT_TRUE(game.peer.sent.empty());
-
-    game.dialogs.yesNoAnswers = {true};
     ASSERT_TRUE(LoadGame(game.table, true, path));
+    EXPECT_EQ(game.dialogs.questions,
+              std::vector<std::string>(
+                  2, "You have a network game running. Are you sure you want to load a game?"));
     ASSERT_EQ(game.peer.sent.size(), 1u);
     EXPECT_EQ(game.peer.sent[0].token, kTokenLoadGame);
-    const GameState& state = game.state();
-    const std::string turn = "1 8 0 " + std::to_string(state.PlayerMeldedBefore) + " 1850 2300 ";
-    EXPECT_EQ(game.peer.sent[0].parameters, file.game->peerText + turn);
-    EXPECT_EQ(flow.opponentTurns, 0);
+    const std::string turn =
+        "1 8 0 " + std::to_string(game.state().PlayerMeldedBefore) + " -120 4990 ";
+    EXPECT_EQ(game.peer.sent[0].parameters,
+              ReadSavedGame(test::ReadFile(path)).game->peerText + turn);
+    EXPECT_EQ(flow.opponentTurns, 1);
 }
 
 TEST_F(SavedGameFile, AnEmptyStockShowsTheEndHandButtonAndItsPrompt) {
-    HeadlessGame game(6, 1);
     test::BuildPosition(game, {.playerHand = "heart5", .playerHasDrawn = false});
     GameState& state = game.state();
     while (!state.Stock.Empty()) PushCard(state.DiscardPile, *PopCard(state.Stock));
@@ -155,7 +137,8 @@ TEST_F(SavedGameFile, AnEmptyStockShowsTheEndHandButtonAndItsPrompt) {
     EXPECT_EQ(game.view.status, kStockExhaustedPrompt);
 }
 
-TEST_F(SavedGameFile, AGameSavedAt640x480KeepsEveryCardInItsColumnAt1024x768) {
+// How each card moves to the new layout is the table's own concern: here, that it is asked to.
+TEST_F(SavedGameFile, AGameSavedAt640x480IsLaidOutAnewAt1024x768) {
     HeadlessGame small(6, 0);
     test::BuildPosition(small, kMidHand);
     ASSERT_TRUE(SaveGame(small.table, true, path));
@@ -164,110 +147,67 @@ TEST_F(SavedGameFile, AGameSavedAt640x480KeepsEveryCardInItsColumnAt1024x768) {
 
     const TableLayout& from = small.table.layout;
     const TableLayout& to = large.table.layout;
-    struct Row {
-        CardPile GameState::*pile;
-        int32_t TableLayout::*top;
-    };
-    for (const Row row : {Row{&GameState::PlayerHand, &TableLayout::OwnHandTop},
-                          Row{&GameState::PlayerMelds, &TableLayout::OwnMeldTop},
-                          Row{&GameState::OpponentMelds, &TableLayout::OpponentMeldTop}}) {
-        const CardPile& before = small.state().*row.pile;
-        const CardPile& after = large.state().*row.pile;
-        ASSERT_EQ(after.count, before.count);
-        for (int i = 0; i < before.count; ++i) {
-            EXPECT_EQ(to.ColumnOf(after.cards[i].x), from.ColumnOf(before.cards[i].x));
-            EXPECT_EQ(after.cards[i].x, to.ColumnLeft(to.ColumnOf(after.cards[i].x)));
-            EXPECT_EQ(after.cards[i].y - to.*row.top, before.cards[i].y - from.*row.top);
-        }
-    }
-    for (const CardRecord& card : large.state().Stock) EXPECT_EQ(card.y, to.StockTop);
-    for (const CardRecord& card : large.state().DiscardPile) EXPECT_EQ(card.y, to.DiscardTop);
+    const CardRecord& before = small.state().PlayerMelds.cards[0];
+    const CardRecord& after = large.state().PlayerMelds.cards[0];
+    EXPECT_EQ(to.ColumnOf(after.x), from.ColumnOf(before.x));
+    EXPECT_EQ(after.y - to.OwnMeldTop, before.y - from.OwnMeldTop);
+    EXPECT_EQ(large.state().Stock.Top().y, to.StockTop);
 }
 
-TEST_F(SavedGameFile, TheMenuSaveIsRefusedWhileTakingThePileButTheAutomaticOneIsNot) {
-    HeadlessGame game(6, 1);
+// Only the menu tells why a save is refused; the file stays as it was.
+TEST_F(SavedGameFile, TheMenuSaveIsRefusedWhileTakingThePileOrWithAnIncorrectMeld) {
     test::BuildPosition(game, kMidHand);
     game.state().PileTakeUndoable = 1;
-    game.dialogs.fileName = path;
-
+    game.dialogs.fileName = folder.File("other.tvx");
     EXPECT_FALSE(SaveGame(game.table, false));
-    ASSERT_EQ(game.dialogs.messages.size(), 1u);
+    EXPECT_TRUE(game.dialogs.questions.empty());
+    EXPECT_TRUE(SaveGame(game.table, true, path));  // the automatic one is not refused
+    const std::string previous = test::ReadFile(path);
+
+    test::BuildPosition(game, {.playerHand = "spade9", .playerMelds = "heart5 club5"});
+    EXPECT_FALSE(SaveGame(game.table, true, path));
+    EXPECT_EQ(test::ReadFile(path), previous);
+    EXPECT_EQ(game.dialogs.messages.size(), 1u);
+    EXPECT_FALSE(SaveGame(game.table, false));
+    ASSERT_EQ(game.dialogs.messages.size(), 2u);
     EXPECT_EQ(game.dialogs.messages[0].text,
               "A game cannot be saved while taking the discard pile");
-    EXPECT_TRUE(game.dialogs.questions.empty());
-    EXPECT_FALSE(fs::exists(path));
-
-    EXPECT_TRUE(SaveGame(game.table, true, path));
-    EXPECT_TRUE(fs::exists(path));
-}
-
-TEST_F(SavedGameFile, AnIncorrectMeldRefusesTheSaveAndOnlyTheMenuSaysSo) {
-    HeadlessGame game(6, 1);
-    test::BuildPosition(game, kMidHand);
-    ASSERT_TRUE(SaveGame(game.table, true, path));
-    const std::string previous = test::ReadFile(path);
-    test::BuildPosition(game, {.playerHand = "spade9", .playerMelds = "heart5 club5"});
-    game.dialogs.fileName = folder.File("other.tvx");
-
-    EXPECT_FALSE(SaveGame(game.table, true, path));
-    EXPECT_TRUE(game.dialogs.messages.empty());
-    EXPECT_EQ(test::ReadFile(path), previous);
-
-    EXPECT_FALSE(SaveGame(game.table, false));
-    ASSERT_EQ(game.dialogs.messages.size(), 1u);
-    EXPECT_EQ(game.dialogs.messages[0].text,
+    EXPECT_EQ(game.dialogs.messages[1].text,
               "This game cannot be saved now because your meld is incorrect");
-    EXPECT_FALSE(fs::exists(folder.File("other.tvx")));
 }
 
 TEST_F(SavedGameFile, TheProposedNameIsThePlayersWithoutForbiddenCharactersCutAt250) {
+    test::BuildPosition(game, kMidHand);
+    game.statistics.playerName = "Jo\"e*:<>?\\ Smith";
+    EXPECT_FALSE(SaveGame(game.table, false));  // the dialog is cancelled
+    EXPECT_EQ(game.dialogs.questions, std::vector<std::string>{"Joe Smith.tvx"});
+    EXPECT_TRUE(FolderEntries(folder.Path()).empty());
+
+    EXPECT_EQ(ProposedFileName(""), "player.tvx");
     const std::string accented = "\xC3\xA9";  // one character, two bytes
     std::string longAccented;
     for (int i = 0; i < 260; ++i) longAccented += accented;
-    std::string cutAccented;
-    for (int i = 0; i < 250; ++i) cutAccented += accented;
-    const struct {
-        std::string player;
-        std::string proposal;
-    } cases[] = {
-        {"", "player.tvx"},
-        {"Jo\"e*:<>?\\ Smith", "Joe Smith.tvx"},
-        {std::string(300, 'a'), std::string(250, 'a') + ".tvx"},
-        {longAccented, cutAccented + ".tvx"},
-    };
-    for (const auto& c : cases) {
-        HeadlessGame game(6, 1);
-        test::BuildPosition(game, kMidHand);
-        game.statistics.playerName = c.player;
-        EXPECT_FALSE(SaveGame(game.table, false));  // the dialog is cancelled
-        EXPECT_EQ(game.dialogs.questions, std::vector<std::string>{c.proposal});
-    }
-    EXPECT_TRUE(FolderEntries(folder.Path()).empty());
+    EXPECT_EQ(ProposedFileName(longAccented), longAccented.substr(0, 500) + ".tvx");
 }
 
 TEST_F(SavedGameFile, AutomaticSavesGoToTheProgramFolderUnlessAPathIsGiven) {
-    HeadlessGame game(6, 1);
     test::BuildPosition(game, kMidHand);
-    game.table.ProgramFolder = folder.Path().string();
+    const GameState before = reloaded.state();
+    EXPECT_FALSE(LoadGame(reloaded.table, true));  // no autosave yet: nothing to say
+    EXPECT_TRUE(reloaded.dialogs.messages.empty());
+    EXPECT_TRUE(reloaded.state() == before);
     ASSERT_TRUE(SaveGame(game.table, true));
     EXPECT_TRUE(fs::exists(folder.Path() / "autosave.tvx"));
     ASSERT_TRUE(SaveGame(game.table, true, path));
-    EXPECT_TRUE(fs::exists(path));
-
-    HeadlessGame other(9, 1);
-    other.table.ProgramFolder = folder.Path().string();
-    ASSERT_TRUE(LoadGame(other.table, true));
-    EXPECT_TRUE(test::SavedPart(other.state()) == test::SavedPart(game.state()));
+    ASSERT_TRUE(SaveGame(game.table, true, path));
+    // A write leaves no temporary file behind.
+    EXPECT_EQ(FolderEntries(folder.Path()).size(), 2u);
+    EXPECT_TRUE(LoadGame(reloaded.table, true));
 }
 
-TEST_F(SavedGameFile, AWriteLeavesNoTemporaryFileBehindWhetherItWorksOrNot) {
-    HeadlessGame game(6, 1);
+TEST_F(SavedGameFile, AFailedWriteIsReportedOnlyFromTheMenuAndCleanedUp) {
     test::BuildPosition(game, kMidHand);
-    ASSERT_TRUE(SaveGame(game.table, true, path));
-    ASSERT_TRUE(SaveGame(game.table, true, path));
-    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"game.tvx"});
-
-    // A folder in the file's place cannot be replaced: the write fails and is cleaned up.
+    // A folder in the file's place cannot be replaced.
     const fs::path blocked = folder.Path() / "blocked.tvx";
     fs::create_directories(blocked / "inside");
     game.dialogs.fileName = blocked.string();
@@ -276,59 +216,22 @@ TEST_F(SavedGameFile, AWriteLeavesNoTemporaryFileBehindWhetherItWorksOrNot) {
     EXPECT_EQ(game.dialogs.messages[0].kind, "error");
     EXPECT_NE(game.dialogs.messages[0].text.find(blocked.string()), std::string::npos);
     EXPECT_TRUE(fs::exists(blocked / "inside"));
-    EXPECT_EQ(FolderEntries(folder.Path()).size(), 2u);
+    EXPECT_EQ(FolderEntries(folder.Path()), std::vector<std::string>{"blocked.tvx"});
 
     EXPECT_FALSE(SaveGame(game.table, true, (folder.Path() / "missing" / "x.tvx").string()));
     EXPECT_EQ(game.dialogs.messages.size(), 1u);
 }
 
-// Every refusal names the file as it was given; nothing of the running game changes.
-TEST_F(SavedGameFile, AMissingFileFailsSilentlyAndEveryOtherRefusalNamesTheFileAsGiven) {
-    HeadlessGame game(6, 1);
-    DealHand(game.table, true);
-    const GameState before = game.state();
-
-    EXPECT_FALSE(LoadGame(game.table, true, folder.File("absent.tvx")));
-    EXPECT_TRUE(game.dialogs.messages.empty());
-
-    const std::string other = folder.File("My Notes.tvx");
-    const struct {
-        const char* text;
-        std::string message;
-    } cases[] = {
-        {"Tavolex", other + " : this file is not a Tavolex saved game"},
-        {"Some other text entirely", other + " : this file is not a Tavolex saved game"},
-        {"TavolexSavedGame 414 1 ",
-         "Version error. The file " + other + " cannot be read by Tavolex."},
-        {"TavolexSavedGame 415 1 7 x", other + " : " + kLoadErrorText},
-    };
-    for (const auto& c : cases) {
-        test::WriteFile(other, c.text);
-        game.dialogs.messages.clear();
-        EXPECT_FALSE(LoadGame(game.table, true, other));
-        ASSERT_EQ(game.dialogs.messages.size(), 1u);
-        EXPECT_EQ(game.dialogs.messages[0].text, c.message);
-    }
-    EXPECT_TRUE(game.state() == before);
-}
-
 // An autosave file that cannot be read outlives the new match that replaces it on exit.
 TEST_F(SavedGameFile, ADamagedAutosaveIsKeptAsideAndNamedBeforeANewGameReplacesIt) {
-    HeadlessGame game(6, 1);
-    game.table.ProgramFolder = folder.Path().string();
     const std::string autosave = AutosavePath(game.table);
     const std::string kept = folder.File("autosave-damaged.tvx");
     const std::string damaged = "TavolexSavedGame 415 1 damaged";
-    test::WriteFile(autosave, damaged);
     test::WriteFile(kept, "an older damaged game");
 
-    EXPECT_FALSE(LoadOnStartup(game.table, autosave));
-    ASSERT_EQ(game.dialogs.messages.size(), 1u);
-    EXPECT_EQ(game.dialogs.messages[0].text,
+    EXPECT_EQ(DamagedAutosave(damaged),
               autosave + " : " + kLoadErrorText + "\n\nThe damaged file was kept as " + kept + ".");
     EXPECT_EQ(test::ReadFile(kept), damaged);
-
-    DealHand(game.table, true);
     game.state().GameInProgress = 1;
     EXPECT_EQ(SaveOnExit(game.table, true), ExitSave::Saved);
     EXPECT_EQ(test::ReadFile(kept), damaged);
@@ -337,28 +240,14 @@ TEST_F(SavedGameFile, ADamagedAutosaveIsKeptAsideAndNamedBeforeANewGameReplacesI
 
 // Where no copy can be made the unreadable file is never replaced nor deleted.
 TEST_F(SavedGameFile, ADamagedAutosaveThatCannotBeCopiedStaysUntouched) {
-    HeadlessGame game(6, 1);
-    game.table.ProgramFolder = folder.Path().string();
-    const std::string autosave = AutosavePath(game.table);
-    test::WriteFile(autosave, "not a game");
     fs::create_directories(fs::path(folder.File("autosave-damaged.tvx")) / "in the way");
-
-    EXPECT_FALSE(LoadOnStartup(game.table, autosave));
-    ASSERT_EQ(game.dialogs.messages.size(), 1u);
-    EXPECT_NE(game.dialogs.messages[0].text.find("could not be copied"), std::string::npos);
-    DealHand(game.table, true);
+    EXPECT_NE(DamagedAutosave("not a game").find("could not be copied"), std::string::npos);
     for (const bool inProgress : {true, false}) {
         game.state().GameInProgress = inProgress;
         EXPECT_EQ(SaveOnExit(game.table, true), inProgress ? ExitSave::Failed : ExitSave::Deleted);
-        EXPECT_EQ(test::ReadFile(autosave), "not a game");
+        EXPECT_EQ(test::ReadFile(AutosavePath(game.table)), "not a game");
     }
 }
-
-}  // namespace
-}  // namespace tavolex
-
-namespace tavolex {
-namespace {
 
 // The file does not hold the taken top card: a loaded pending take must still undo cleanly,
 // the card going back to the pile and the take costing its 50 points.
@@ -373,12 +262,73 @@ TEST(SavedGamePendingTake, ALoadedPendingTakeCanBeUndone) {
 
     TakePile(game.table);  // a second click on the pile undoes the take
 
-    EXPECT_TRUE(game.dialogs.messages.empty());
-    EXPECT_FALSE(game.state().PileTakeUndoable);
     ASSERT_EQ(game.state().DiscardPile.count, pileBefore + 1);
     EXPECT_EQ(game.state().DiscardPile.Top().cardId, top.cardId);
     EXPECT_EQ(game.state().PlayerScore, scoreBefore - 50);
     EXPECT_EQ(test::CheckPackInvariant(game), "");
+}
+
+// The game written on exit: a turn in the middle of melding is rewound so that the file always
+// holds the running game, never an older one.
+TEST_F(SavedGameFile, OnExitTheTurnIsRewoundToWhereItCanBeSaved) {
+    constexpr const char* kAces = "spadea cluba diamonda";  // a valid opening meld on their own
+    const struct {
+        const char* name;
+        test::Position position;
+        std::vector<std::string> moves;  // cards melded, "pile" for taking the discard pile
+        const char* hand;                // the player's hand and melds in the saved game
+        const char* melds;
+    } cases[] = {
+        {"a pending pile take is undone without its charge",
+         {.playerHand = "heart9 club9 spade5 heart6 spade7",
+          .playerMelds = kAces,
+          .discardPile = "heart3 spade4 diamond9",
+          .playerHasDrawn = false,
+          .playerScore = 700,
+          .pileFrozen = true},
+         {"pile", "heart9"},
+         "heart9 club9 spade5 heart6 spade7",
+         kAces},
+        {"an unfinished meld goes back to the hand",
+         {.playerHand = "heart9 club9 spade5 heart6 spade7", .playerMelds = kAces},
+         {"heart9", "club9"},
+         "spade5 heart6 spade7 club9 heart9",
+         kAces},
+        {"valid melds of this turn stay",
+         {.playerHand = "heart9 club9 spade9 spade5", .playerMelds = kAces},
+         {"heart9", "club9", "spade9"},
+         "spade5",
+         "spadea cluba diamonda heart9 club9 spade9"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::BuildPosition(game, c.position);
+        for (const std::string& move : c.moves) {
+            if (move == "pile") {
+                TakePile(game.table);
+            } else {
+                MeldCard(game.table, test::IndexOf(game.state().PlayerHand, move));
+            }
+        }
+        test::WriteFile(AutosavePath(game.table), "older game");
+        EXPECT_EQ(SaveOnExit(game.table, true), ExitSave::Saved);
+        ASSERT_TRUE(LoadGame(reloaded.table, true));
+        const GameState& state = reloaded.state();
+        EXPECT_EQ(Names(state.PlayerHand), c.hand);
+        EXPECT_EQ(Names(state.PlayerMelds), c.melds);
+        EXPECT_EQ(state.PlayerScore, c.position.playerScore);
+        EXPECT_FALSE(state.PileTakeUndoable || state.TopCardPending);
+    }
+}
+
+TEST_F(SavedGameFile, WithoutAGameInProgressOrWithAutosaveOffTheFileIsDeletedOnExit) {
+    test::BuildPosition(game, kMidHand);
+    for (const bool inProgress : {false, true}) {
+        game.state().GameInProgress = inProgress;
+        test::WriteFile(AutosavePath(game.table), "older game");
+        EXPECT_EQ(SaveOnExit(game.table, !inProgress), ExitSave::Deleted);
+        EXPECT_FALSE(fs::exists(AutosavePath(game.table)));
+    }
 }
 
 }  // namespace

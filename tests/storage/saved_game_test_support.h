@@ -1,27 +1,31 @@
 // Helpers shared by the saved-game tests: test data, scratch folders and readable cards.
 #pragma once
 
-#include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <ostream>
 #include <random>
 #include <sstream>
 #include <string>
 
 #include "game/game_state.h"
 #include "storage/saved_game.h"
+#include "support/position.h"
 
 namespace tavolex {
 
-// Failure messages then name the card instead of dumping its bytes.
-inline void PrintTo(const CardRecord& card, std::ostream* out) {
-    *out << CardNameOf(card.cardId) << " deck " << int{card.deck} << " at (" << card.x << ", "
-         << card.y << ") points " << card.points << " faceUp " << int{card.faceUp};
-}
-
 namespace test {
+
+// A hand in full swing: canastas on both sides, red threes, a frozen pile, a negative score.
+inline const Position kMidHand = {
+    .playerHand = "heart5 club5 joker spade2 diamondv club9",
+    .playerMelds = "heart7 club7 spade7 diamond7 heart7 club7 joker | spadeh clubh hearth | heart3",
+    .opponentHand = "spade4 club4 diamond8",
+    .opponentMelds = "diamond3 | spadea cluba hearta diamonda spadea cluba heart2",
+    .discardPile = "heart9 diamond2 club8",
+    .playerScore = -120,
+    .opponentScore = 4990,
+    .pileFrozen = true,
+};
 
 // What a saved game can give back of a state: its saved fields over a fresh state.
 inline GameState SavedPart(const GameState& state) {
