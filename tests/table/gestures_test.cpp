@@ -9,6 +9,7 @@
 #include "scripted_opponent.h"
 #include "table/hit_test.h"
 #include "table/keyboard.h"
+#include "table_records.h"
 
 namespace tavolex {
 namespace {
@@ -38,46 +39,48 @@ const CardRecord& HandCard(HeadlessGame& game, const char* name) {
     return game.state().PlayerHand.cards[IndexOf(game.state().PlayerHand, name)];
 }
 
-TEST(HitTest, ACoveredHandCardIsHitOnlyOnItsStripTheLowestOverItsWholeHeight) {
+// A covered hand card is hit only on its strip, the lowest one over its whole height; nothing
+// is hit in an exhausted stock or once the hand is over.
+TEST(HitTest, EveryPartOfTheTableAndNothingOnceTheHandIsOver) {
     HeadlessGame game;
-    BuildPosition(game, {.playerHand = "spade9 club9 diamond9 joker"});
-    const TableLayout& layout = game.table.layout;
-    const int x = layout.ColumnLeft(kNineColumn) + 10;
-    const int top = layout.OwnHandTop + kCardStep;
-
-    EXPECT_EQ(HitTest(game.table, x, top + 11).index, IndexOf(game.state().PlayerHand, "spade9"));
-    EXPECT_EQ(HitTest(game.table, x, top + kCardStep + 1).index,
-              IndexOf(game.state().PlayerHand, "club9"));
-    const Hit lowest = HitTest(game.table, x, top + 2 * kCardStep + layout.CardHeight);
-    EXPECT_EQ(lowest.target, HitTarget::HandCard);
-    EXPECT_EQ(lowest.index, IndexOf(game.state().PlayerHand, "diamond9"));
-    EXPECT_EQ(HitTest(game.table, x, top + 2 * kCardStep + layout.CardHeight + 1).target,
-              HitTarget::Nothing);
-    EXPECT_EQ(HitTest(game.table, layout.ColumnLeft(0) + 1, top + 1).target,
-              HitTarget::HandWildCard);
-}
-
-TEST(HitTest, StockPileMeldsAndThreesAndNothingOnceTheHandIsOver) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "heart4",
-                         .playerMelds = "spade9 club9 diamond9 | heart3",
+    BuildPosition(game, {.playerHand = "spade9 club9 diamond9 joker",
+                         .playerMelds = "spadeh clubh diamondh | heart3",
                          .discardPile = "club5"});
     const TableLayout& layout = game.table.layout;
-    const int left = layout.LeftMargin;
-    EXPECT_EQ(HitTest(game.table, left, layout.StockTop).target, HitTarget::Stock);
-    EXPECT_EQ(
-        HitTest(game.table, left + layout.CardWidth, layout.DiscardTop + layout.CardHeight).target,
-        HitTarget::DiscardPile);
+    const CardPile& hand = game.state().PlayerHand;
     const CardPile& melds = game.state().PlayerMelds;
-    const Point nine = OnCard(melds.cards[IndexOf(melds, "club9")]);
-    EXPECT_EQ(HitTest(game.table, nine.x, nine.y).target, HitTarget::MeldCard);
+    const int x = layout.ColumnLeft(kNineColumn) + 10;
+    const int top = layout.OwnHandTop + kCardStep;
+    const int bottom = top + 2 * kCardStep + layout.CardHeight;
+    const Point king = OnCard(melds.cards[IndexOf(melds, "clubh")]);
     const Point three = OnCard(melds.cards[IndexOf(melds, "heart3")]);
-    EXPECT_EQ(HitTest(game.table, three.x, three.y).target, HitTarget::ThreesColumn);
-
+    const struct {
+        int x, y;
+        HitTarget target;
+        int index;
+    } cases[] = {
+        {layout.LeftMargin, layout.StockTop, HitTarget::Stock, -1},
+        {layout.LeftMargin + layout.CardWidth, layout.DiscardTop + layout.CardHeight,
+         HitTarget::DiscardPile, -1},
+        {x, top + 11, HitTarget::HandCard, IndexOf(hand, "spade9")},
+        {x, top + kCardStep + 1, HitTarget::HandCard, IndexOf(hand, "club9")},
+        {x, bottom, HitTarget::HandCard, IndexOf(hand, "diamond9")},
+        {x, bottom + 1, HitTarget::Nothing, -1},
+        {layout.ColumnLeft(0) + 1, top + 1, HitTarget::HandWildCard, -1},
+        {king.x, king.y, HitTarget::MeldCard, IndexOf(melds, "clubh")},
+        {three.x, three.y, HitTarget::ThreesColumn, -1},
+    };
+    for (const auto& c : cases) {
+        const Hit hit = HitTest(game.table, c.x, c.y);
+        EXPECT_EQ(hit.target, c.target) << c.x << "," << c.y;
+        if (c.index >= 0) {
+            EXPECT_EQ(hit.index, c.index) << c.x << "," << c.y;
+        }
+    }
     game.state().StockExhausted = 1;
-    EXPECT_EQ(HitTest(game.table, left, layout.StockTop).target, HitTarget::Nothing);
+    EXPECT_EQ(HitTest(game.table, layout.LeftMargin, layout.StockTop).target, HitTarget::Nothing);
     game.state().Prompt = kPromptHandOver;
-    EXPECT_EQ(HitTest(game.table, nine.x, nine.y).target, HitTarget::Nothing);
+    EXPECT_EQ(HitTest(game.table, king.x, king.y).target, HitTarget::Nothing);
 }
 
 TEST(Gestures, LeftClicksMeldDrawAndTakeAndMarkTheGameInProgress) {
@@ -118,9 +121,13 @@ TEST(Gestures, ShiftMeldsTheWholeRankAndAMeldCardTakesAWildCard) {
     EXPECT_EQ(game.state().ErrorCode, kErrorSevenWildcards);
 }
 
-TEST(Gestures, NothingHappensWhileTheOpponentIsToMove) {
+// Nothing happens while the opponent is to move; a spread discard pile folds on any left
+// click, even one that hits nothing.
+TEST(Gestures, NothingWhileTheOpponentMovesAndASpreadPileFoldsOnAnyLeftClick) {
     HeadlessGame game;
-    BuildPosition(game, {.playerHand = "spade9 club9 diamond9 heart4", .playerHasDrawn = false});
+    BuildPosition(game, {.playerHand = "spade9 club9 diamond9 heart4",
+                         .discardPile = "club5 club6 club7",
+                         .playerHasDrawn = false});
     game.state().PlayerLocked = 1;
     game.state().GameInProgress = 0;
     const GameState before = game.state();
@@ -129,11 +136,8 @@ TEST(Gestures, NothingHappensWhileTheOpponentIsToMove) {
     Click(game, MouseButton::Right, HandCard(game, "heart4"));
     EXPECT_EQ(PlayerKeyDown(game.table, kKeyF8, {}), false);
     EXPECT_EQ(game.state(), before);
-}
 
-TEST(Gestures, ASpreadDiscardPileFoldsOnAnyLeftClickEvenOneThatHitsNothing) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "heart4 spade6", .discardPile = "club5 club6 club7"});
+    game.state().PlayerLocked = 0;
     game.table.DiscardSpread = 1;
     PlayerClick(game.table, MouseButton::Right, {}, 1, 1);
     EXPECT_EQ(game.table.DiscardSpread, 1);
@@ -141,23 +145,28 @@ TEST(Gestures, ASpreadDiscardPileFoldsOnAnyLeftClickEvenOneThatHitsNothing) {
     EXPECT_EQ(game.table.DiscardSpread, 0);
 }
 
-TEST(RightClickDiscard, WithTwoClicksOnlyTheSecondClickOnTheSameCardDiscards) {
+// With one click the card goes at once; with two only the second click on the same card
+// discards it.
+TEST(RightClickDiscard, OneClickOrTheSecondOnTheSameCardDiscards) {
     HeadlessGame game;
     test::ScriptedOpponent opponent;
     game.table.opponent = &opponent;
-    game.table.DiscardOption = 1;
-    BuildPosition(game, {.playerHand = "heart4 spade6 club8", .discardPile = "club5"});
+    const test::Position threeCards = {.playerHand = "heart4 spade6 club8", .discardPile = "club5"};
+    BuildPosition(game, threeCards);
+    Click(game, MouseButton::Right, HandCard(game, "spade6"));
+    EXPECT_EQ(game.state().DiscardPile.cards[1].cardId, CardIdFromName("spade6"));
 
+    game.table.DiscardOption = 1;
+    BuildPosition(game, threeCards);
     Click(game, MouseButton::Right, HandCard(game, "heart4"));
     Click(game, MouseButton::Right, HandCard(game, "spade6"));
     EXPECT_EQ(Names(game.state().DiscardPile), "club5");
     Click(game, MouseButton::Right, HandCard(game, "spade6"));
     EXPECT_EQ(Names(game.state().DiscardPile).substr(0, 12), "club5 spade6");
     EXPECT_EQ(game.table.input.RightClickCard, -1);
-    EXPECT_EQ(opponent.turnsPlayed, 1);
+    EXPECT_EQ(opponent.turnsPlayed, 2);
 
-    // The same card twice discards it.
-    BuildPosition(game, {.playerHand = "heart4 spade6 club8", .discardPile = "club5"});
+    BuildPosition(game, threeCards);
     Click(game, MouseButton::Right, HandCard(game, "club8"));
     Click(game, MouseButton::Right, HandCard(game, "club8"));
     EXPECT_EQ(game.state().DiscardPile.cards[1].cardId, CardIdFromName("club8"));
@@ -175,15 +184,6 @@ TEST(RightClickDiscard, WithTwoClicksOnlyTheSecondClickOnTheSameCardDiscards) {
     EXPECT_EQ(game.table.input.RightClickCard, armed);
 }
 
-TEST(RightClickDiscard, WithOneClickTheCardGoesAtOnce) {
-    HeadlessGame game;
-    test::ScriptedOpponent opponent;
-    game.table.opponent = &opponent;
-    BuildPosition(game, {.playerHand = "heart4 spade6 club8", .discardPile = "club5"});
-    Click(game, MouseButton::Right, HandCard(game, "spade6"));
-    EXPECT_EQ(game.state().DiscardPile.cards[1].cardId, CardIdFromName("spade6"));
-}
-
 TEST(RightClickDiscard, BeforeDrawingShowsErrorTwoAndResetsNothing) {
     HeadlessGame game;
     game.table.DiscardOption = 1;
@@ -197,45 +197,16 @@ TEST(RightClickDiscard, BeforeDrawingShowsErrorTwoAndResetsNothing) {
     EXPECT_EQ(game.state().PlayerHand.count, 3);
 }
 
-TEST(Keyboard, F8ThenKMeldsAKingAndKeepsTheKeyboardPrompt) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "spadeh clubh diamondh heart4 spade6"});
-    EXPECT_TRUE(PlayerKeyDown(game.table, kKeyF8, {}));
-    EXPECT_EQ(game.state().Prompt, kPromptKeyMeld);
-    EXPECT_TRUE(PlayerKeyDown(game.table, 'K', {}));
-    EXPECT_EQ(Names(game.state().PlayerMelds), "spadeh");
-    EXPECT_EQ(game.state().Prompt, kPromptKeyMeld);
-    EXPECT_TRUE(PlayerKeyDown(game.table, kKeyEscape, {}));
-    EXPECT_EQ(game.state().Prompt, kPromptMeldOrDiscard);
-}
-
-TEST(Keyboard, F10ThenWDiscardsAJoker) {
+// A turn played from the keyboard: F6 draws, F8 and a rank key meld a card of that rank, F9
+// and a rank key add a wild card to that meld, F10 and a key discard, Escape leaves the phase.
+TEST(Keyboard, ATurnPlayedWithTheKeys) {
     HeadlessGame game;
     test::ScriptedOpponent opponent;
     game.table.opponent = &opponent;
-    BuildPosition(game, {.playerHand = "heart4 joker spade6", .discardPile = "club5"});
-    PlayerKeyDown(game.table, kKeyF10, {});
-    EXPECT_EQ(game.state().Prompt, kPromptKeyDiscard);
-    PlayerKeyDown(game.table, 'W', {});
-    EXPECT_EQ(game.state().DiscardPile.cards[1].cardId, kJokerId);
-    EXPECT_EQ(game.state().PileFrozen, 1);
-    // The turn passed: the keyboard prompt is not brought back over the draw's.
-    EXPECT_EQ(game.state().Prompt, kPromptDraw);
-}
-
-TEST(Keyboard, F9Then7AddsAWildCardToTheSevens) {
-    HeadlessGame game;
-    BuildPosition(game,
-                  {.playerHand = "heart4 joker spade6", .playerMelds = "spade7 club7 diamond7"});
-    PlayerKeyDown(game.table, kKeyF9, {});
-    PlayerKeyDown(game.table, '7', {});
-    EXPECT_EQ(Names(game.state().PlayerMelds), "spade7 club7 diamond7 joker");
-    EXPECT_EQ(game.state().Prompt, kPromptKeyWild);
-}
-
-TEST(Keyboard, EscapeF6AndRankKeysOutsideKeyboardPlay) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "heart4 spade6", .playerHasDrawn = false});
+    BuildPosition(game, {.playerHand = "spadeh clubh diamondh heart4 joker joker spade6",
+                         .playerMelds = "spade7 club7 diamond7",
+                         .discardPile = "club5",
+                         .playerHasDrawn = false});
     EXPECT_FALSE(PlayerKeyDown(game.table, 'K', {}));
     // Leaving keyboard play before drawing gives the draw's prompt back (and End Hand with it).
     PlayerKeyDown(game.table, kKeyF8, {});
@@ -243,6 +214,29 @@ TEST(Keyboard, EscapeF6AndRankKeysOutsideKeyboardPlay) {
     EXPECT_EQ(game.state().Prompt, kPromptDraw);
     EXPECT_TRUE(PlayerKeyDown(game.table, kKeyF6, {}));
     EXPECT_EQ(game.state().HasDrawn, 1);
+
+    EXPECT_TRUE(PlayerKeyDown(game.table, kKeyF8, {}));
+    EXPECT_EQ(game.state().Prompt, kPromptKeyMeld);
+    EXPECT_TRUE(PlayerKeyDown(game.table, 'K', {}));
+    EXPECT_EQ(Names(game.state().PlayerMelds), "spade7 club7 diamond7 spadeh");
+    EXPECT_EQ(game.state().Prompt, kPromptKeyMeld);
+    PlayerKeyDown(game.table, 'K', {});
+    PlayerKeyDown(game.table, 'K', {});
+    EXPECT_TRUE(PlayerKeyDown(game.table, kKeyEscape, {}));
+    EXPECT_EQ(game.state().Prompt, kPromptMeldOrDiscard);
+
+    PlayerKeyDown(game.table, kKeyF9, {});
+    PlayerKeyDown(game.table, '7', {});
+    EXPECT_EQ(CountInColumn(game.state().PlayerMelds, game.table.layout, 6), 4);
+    EXPECT_EQ(game.state().Prompt, kPromptKeyWild);
+
+    PlayerKeyDown(game.table, kKeyF10, {});
+    EXPECT_EQ(game.state().Prompt, kPromptKeyDiscard);
+    PlayerKeyDown(game.table, 'W', {});
+    EXPECT_EQ(game.state().DiscardPile.cards[1].cardId, kJokerId);
+    EXPECT_EQ(game.state().PileFrozen, 1);
+    // The turn passed: the keyboard prompt is not brought back over the draw's.
+    EXPECT_EQ(test::Turn(game.state()), "player draws");
     EXPECT_EQ(ColumnOfRankKey('0'), 9);
     EXPECT_EQ(ColumnOfRankKey('A'), kRankAce);
     EXPECT_EQ(ColumnOfRankKey('X'), std::nullopt);

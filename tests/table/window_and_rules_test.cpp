@@ -1,0 +1,218 @@
+// Where the window opens and in which layout, what the command line asks for, the pace of a
+// card's move, a layout change in the middle of a hand, and the Rules dialog's decisions.
+#include <gtest/gtest.h>
+
+#include "game/peer_codes.h"
+#include "position.h"
+#include "table/card_move.h"
+#include "table/command_line.h"
+#include "table/rules_change.h"
+#include "table/screen_layout.h"
+#include "table/turn.h"
+#include "table/window_placement.h"
+#include "table_records.h"
+
+namespace tavolex {
+namespace {
+
+using test::BuildPosition;
+
+std::string Placed(const WindowPlacement& placement) {
+    return std::to_string(placement.left) + "," + std::to_string(placement.top) + " layout " +
+           std::to_string(placement.resolution) + (placement.maximised ? " maximised" : "");
+}
+
+// A position off the screen becomes 0 and a layout too wide becomes the largest that fits; a
+// screen exactly as wide as the layout opens it maximised.
+TEST(WindowPlacement, OffScreenPositionAndTooWideLayoutAreMended) {
+    EXPECT_EQ(Placed(PlaceWindow(-5, 30, 3, 1024, 768)), "0,30 layout 2 maximised");
+    EXPECT_EQ(Placed(PlaceWindow(12, 900, 1, 1280, 800)), "12,0 layout 1");
+    EXPECT_EQ(PlaceWindow(1281, 5, 9, 1280, 1024).left, 0);
+    EXPECT_EQ(LargestLayout(1279), 2);
+    EXPECT_EQ(LargestLayout(1280), 3);
+    EXPECT_EQ(LargestLayout(800), 1);
+    EXPECT_EQ(LargestLayout(799), 0);
+}
+
+TEST(CommandLine, FirstArgumentDecidesWhatOpens) {
+    const std::string autosave = "/p/autosave.tvx";
+    EXPECT_EQ(EvaluateCommandLine({}, true, autosave).loadFileName, autosave);
+    EXPECT_FALSE(EvaluateCommandLine({}, false, autosave).loadFileName);
+    // A file argument wins over the autosave file; only the first argument counts.
+    EXPECT_EQ(EvaluateCommandLine({"game.tvx", "other.tvx"}, true, autosave).loadFileName,
+              "game.tvx");
+    for (const char* argument : {"/setup", "GAME.TVX", "/Setup"})
+        EXPECT_FALSE(EvaluateCommandLine({argument}, true, autosave).loadFileName) << argument;
+    const StartupCommand lobby = EvaluateCommandLine({"/ip:1.2.3.4"}, true, autosave);
+    EXPECT_TRUE(lobby.openLobby);
+    EXPECT_FALSE(lobby.loadFileName);
+}
+
+// The steps round half to even; the whole move takes a quarter second at full speed and a
+// second at the slowest.
+TEST(CardMove, StepsAndDurationFollowTheSpeed) {
+    const struct {
+        int speed, steps;
+    } steps[] = {{10, 9}, {7, 12}, {3, 25}, {0, 100}, {-4, 100}, {99, 9}};
+    for (const auto& c : steps) EXPECT_EQ(CardMoveSteps(c.speed), c.steps) << c.speed;
+    EXPECT_EQ(CardMoveMilliseconds(10), 250);
+    EXPECT_EQ(CardMoveMilliseconds(5), 625);
+    EXPECT_EQ(CardMoveMilliseconds(-1), 1000);
+}
+
+TEST(ScreenLayout, ColumnPitchAtEachWindowSize) {
+    const int pitches[kLayouts] = {45, 56, 72, 90};
+    for (int resolution = 0; resolution < kLayouts; ++resolution) {
+        HeadlessGame game;
+        ApplyScreenLayout(game.table, resolution, DefaultClientWidth(resolution));
+        EXPECT_EQ(game.table.layout.ColumnPitch, pitches[resolution]) << resolution;
+    }
+    // Maximised on a screen exactly 1280 pixels wide, the client area is the whole width.
+    HeadlessGame game(1, 3);
+    ApplyScreenLayout(game.table, 3, 1280);
+    EXPECT_EQ(game.table.layout.ColumnPitch, 91);
+}
+
+// Each card of `now` lies in the column of its counterpart in `was`, as far below the row's
+// top; each anchor likewise.
+void ExpectSamePlaces(const CardPile& was, const TableLayout& from, int32_t fromTop,
+                      const CardPile& now, const TableLayout& to, int32_t toTop) {
+    ASSERT_EQ(was.count, now.count);
+    for (int i = 0; i < now.count; ++i) {
+        EXPECT_EQ(now.cards[i].x, to.ColumnLeft(from.ColumnOf(was.cards[i].x))) << i;
+        EXPECT_EQ(now.cards[i].y - toTop, was.cards[i].y - fromTop) << i;
+    }
+    for (int column = 0; column < kColumns; ++column) {
+        EXPECT_EQ(now.anchors[column].x, to.ColumnLeft(column)) << column;
+        EXPECT_EQ(now.anchors[column].y - toTop, was.anchors[column].y - fromTop) << column;
+    }
+}
+
+// A hand in progress with every pile in use (a pending pile take, known cards, a squared
+// canasta, red threes on both sides) changes layout: every card keeps its column and its place
+// in it, cards placed afterwards line up with them, and going through every layout and back
+// restores the table.
+TEST(ScreenLayout, SwitchingSizesKeepsEveryCardInItsColumnAndPlace) {
+    HeadlessGame game(1, 1);
+    BuildPosition(game, {.playerHand = "club9 diamond9 spade4 joker",
+                         .playerMelds = "heart3 | spadea cluba diamonda joker | spadeh clubh "
+                                        "diamondh hearth spadeh clubh diamondh",
+                         .opponentHand = "heart5 heart6",
+                         .opponentMelds = "diamond3 | spade8 club8 heart8",
+                         .discardPile = "club5 club6",
+                         .stock = "club4",
+                         .playerHasDrawn = false});
+    GameState& state = game.state();
+    PushCard(state.KnownPlayerCards, state.PlayerHand.cards[0]);
+    state.PileTakeUndoable = 1;
+    state.TakenTopCard = state.PlayerMelds.cards[3];
+    SavePlayerTurn(state);
+    game.table.LastAppliedResolution = 1;
+    const GameState was = game.state();
+    const TableLayout from = game.table.layout;
+    ApplyScreenLayout(game.table, 1, DefaultClientWidth(1));
+    EXPECT_EQ(game.view.repaints, 0);  // already in force
+
+    ApplyScreenLayout(game.table, 2, DefaultClientWidth(2));
+    const TableLayout to = game.table.layout;
+    const GameState now = game.state();
+    EXPECT_EQ(game.table.Resolution, 2);
+    EXPECT_EQ(game.table.LastAppliedResolution, 2);
+    EXPECT_EQ(game.view.repaints, 1);
+    ExpectSamePlaces(was.PlayerHand, from, from.OwnHandTop, now.PlayerHand, to, to.OwnHandTop);
+    ExpectSamePlaces(was.PlayerMelds, from, from.OwnMeldTop, now.PlayerMelds, to, to.OwnMeldTop);
+    ExpectSamePlaces(was.OpponentMelds, from, from.OpponentMeldTop, now.OpponentMelds, to,
+                     to.OpponentMeldTop);
+    // The saved copies moved alike, so an undo after the change lands in the new layout.
+    EXPECT_EQ(now.PlayerHandSaved, now.PlayerHand);
+    EXPECT_EQ(now.PlayerMeldsSaved, now.PlayerMelds);
+    EXPECT_EQ(now.DiscardPileSaved, now.DiscardPile);
+    EXPECT_EQ(now.KnownPlayerCards.cards[0], now.PlayerHand.cards[0]);
+    EXPECT_EQ(now.TakenTopCard, now.PlayerMelds.cards[3]);
+    for (const CardRecord& card : now.Stock) EXPECT_EQ(card.y, to.StockTop);
+    for (const CardRecord& card : now.DiscardPile) EXPECT_EQ(card.y, to.DiscardTop);
+    EXPECT_EQ(now.OpponentHand, was.OpponentHand);
+
+    for (int resolution : {0, 3, 1}) {
+        ApplyScreenLayout(game.table, resolution, DefaultClientWidth(resolution));
+    }
+    EXPECT_EQ(game.view.repaints, 4);
+    EXPECT_EQ(game.state(), was);
+
+    // A card drawn in the new layout lines up under the four already in the hand.
+    ApplyScreenLayout(game.table, 2, DefaultClientWidth(2));
+    const int32_t fourY = state.PlayerHand.cards[test::IndexOf(state.PlayerHand, "spade4")].y;
+    DrawFromStock(game.table);
+    const CardRecord& drawn = state.PlayerHand.Top();
+    EXPECT_EQ(drawn.x, to.ColumnLeft(drawn.rank));
+    EXPECT_EQ(drawn.y, fourY + 12);
+}
+
+// Once a match has begun the rules are locked; the dependent boxes follow their parent.
+TEST(RulesControls, LockedDuringAMatchDependentBoxesFollowTheirParentAndCaptions) {
+    const auto controls = [](bool inProgress, bool initFreeze, bool naturalPair) {
+        const RulesControlStates states = RulesControls(inProgress, initFreeze, naturalPair);
+        return std::vector<bool>{states.optionsEnabled, states.warningVisible,
+                                 states.initBlockEnabled, states.addExistingEnabled};
+    };
+    EXPECT_EQ(controls(true, true, true), (std::vector<bool>{false, true, false, false}));
+    EXPECT_EQ(controls(false, false, true), (std::vector<bool>{true, false, false, true}));
+    EXPECT_FALSE(controls(false, true, false)[3]);
+    EXPECT_EQ(CanastaRequiredCaption(1), "At least one Canasta required for positive score");
+    EXPECT_EQ(CanastaRequiredCaption(2), "At least two Canastas required for positive score");
+    EXPECT_EQ(CountItem(0), 0);
+    EXPECT_EQ(CountItem(1), 0);
+    EXPECT_EQ(CountItem(7), 1);
+    EXPECT_EQ(RulesPageForHelpCommand(2), kRulesRedThreesPage);
+    EXPECT_EQ(RulesPageForHelpCommand(3), kRulesCanastasPage);
+    EXPECT_EQ(RulesPageForHelpCommand(4), kRulesDiscardPilePage);
+    EXPECT_EQ(RulesPageForHelpCommand(0), -1);
+    EXPECT_EQ(RulesPageForHelpCommand(9), -1);
+}
+
+// The dialog's OK writes all thirteen values and takes them into the game; in a network game
+// it sends them.
+TEST(ApplyRuleOptions, WritesAllThirteenValuesTakesThemIntoTheGameAndSendsThem) {
+    HeadlessGame game;
+    game.table.NetworkActive = true;
+    ApplyRuleOptions(game.table, HoyleRules());
+    EXPECT_EQ(game.table.rules(), HoyleRules());
+    EXPECT_EQ(LoadRuleOptions(game.settings), HoyleRules());
+    EXPECT_TRUE(game.settings.ValueExists(kCanastaRequiredWriteName));
+    for (const char* name : kRuleValueNames) EXPECT_TRUE(game.settings.ValueExists(name)) << name;
+    EXPECT_EQ(test::Sent(game.peer, true), "RULES:" + RulesString(HoyleRules()));
+}
+
+// Switching the initial freeze refreezes or thaws the pile, unless a wild card in it keeps it
+// frozen; an unchanged one leaves the pile alone.
+TEST(ApplyRuleOptions, SwitchingTheInitialFreezeRefreezesOrThawsThePile) {
+    const struct {
+        const char* pile;
+        bool frozen;
+        int initialBlock;
+        bool frozenAfter;
+    } cases[] = {
+        {"heart5 club9", true, 0, false},
+        {"heart5 club9", false, 1, true},
+        {"heart5 joker club9", true, 0, true},
+        {"heart5", false, -1, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pile + std::to_string(c.initialBlock));
+        HeadlessGame game;
+        if (c.initialBlock >= 0) game.table.rules().InitialBlock = 1 - c.initialBlock;
+        BuildPosition(game, {.discardPile = c.pile, .pileFrozen = c.frozen});
+        RuleOptions rules = game.table.rules();
+        if (c.initialBlock >= 0) rules.InitialBlock = c.initialBlock;
+        rules.NumberOfCards = 2;
+        ApplyRuleOptions(game.table, rules);
+        EXPECT_EQ(game.state().PileFrozen, c.frozenAfter);
+        EXPECT_EQ(game.table.rules().NumberOfCards, 2);
+        if (c.initialBlock >= 0) {
+            EXPECT_GT(game.view.repaints, 0);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace tavolex
