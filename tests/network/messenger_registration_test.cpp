@@ -10,13 +10,13 @@ namespace {
 constexpr const char* kProgram = "/opt/tavolex/tavolex";
 constexpr const char* kSite = "http://tavolex.example/";
 
-TEST(MessengerRegistration, NothingIsWrittenWhereTheMessengerIsMissing) {
-    MemorySettings messenger;
-    RegisterWithMessenger(messenger, kProgram, kSite);
-    EXPECT_FALSE(messenger.KeyExists(""));
-}
-
+// Nothing is written where the messenger is missing; where it is, every owner and the defaults
+// get the nine values.
 TEST(MessengerRegistration, EveryOwnerAndTheDefaultsGetTheNineValues) {
+    MemorySettings missing;
+    RegisterWithMessenger(missing, kProgram, kSite);
+    EXPECT_FALSE(missing.KeyExists(""));
+
     MemorySettings messenger;
     messenger.WriteValue("Owners\\1234\\Name", std::string("Anna"));
     messenger.WriteValue("Owners\\5678\\Name", std::string("Ben"));

@@ -9,17 +9,14 @@
 #include "game/status_texts.h"
 #include "game/table_invariants.h"
 #include "net_table.h"
+#include "network/chat_line.h"
+#include "network/rule_differences.h"
+#include "table_records.h"
 
 namespace tavolex::test {
 namespace {
 
 constexpr char kSep = kFieldSeparator;
-
-std::vector<int> SentTokens(const HeadlessPeer& peer) {
-    std::vector<int> tokens;
-    for (const auto& sent : peer.sent) tokens.push_back(sent.token);
-    return tokens;
-}
 
 // The opening exchange: the inviting side speaks first; the accepting side answers with its
 // name and rules; the inviting side then sends its rules and deals.
@@ -38,10 +35,8 @@ TEST(NetworkGame, HandshakeOnBothSides) {
         EXPECT_EQ(net.OpponentName(), "Bob");
         EXPECT_EQ(game.table.ComputerLevel, kRemotePlayer);
         EXPECT_EQ(game.table.SavedComputerLevel, kExpert);
-        const std::vector<int> expected =
-            role == kNetworkRoleInvited ? std::vector<int>{kTokenPlayerId, kTokenRules, kTokenDeal}
-                                        : std::vector<int>{kTokenPlayerId, kTokenRules};
-        EXPECT_EQ(SentTokens(game.peer), expected);
+        EXPECT_EQ(Sent(game.peer),
+                  role == kNetworkRoleInvited ? "PLAYERID RULES DEAL" : "PLAYERID RULES");
         EXPECT_EQ(game.peer.sent[0].parameters, std::string("ann") + kSep + "501");
         EXPECT_EQ(view.chatLines.back().text,
                   "Connection established with Bob. Resize window to see more text, right-click "
@@ -68,31 +63,35 @@ TEST(NetworkGame, AnotherVersionEndsTheMatchAndNothingAfterItCounts) {
 TEST(NetworkGame, DispatchesWholeMessagesInOrder) {
     const std::string draw = Message(kTokenDrawNew);
     const std::string discard = Message(kTokenDiscard, Id("club6"));
+    const std::string words = std::string("FOO") + kSep + "BAR" + kSep + "DRAWNEW\xFF";
+    const std::string fieldAfterMove = std::string("DRAWNEW") + kSep + "FOO\xFF";
     struct Case {
         const char* what;
         std::vector<std::string> arrivals;
         const char* hand;
-        const char* warnings;
+        std::string warnings;
+        bool turnEnds = false;
     } cases[] = {
-        {"two messages in one event", {draw + discard}, "heart9", ""},
+        {"two messages in one event", {draw + discard}, "heart9", "", true},
         {"a message split over two events",
          {draw + discard.substr(0, 4), discard.substr(4)},
          "heart9",
-         ""},
+         "",
+         true},
         {"a message still incomplete", {draw + discard.substr(0, 4)}, "club6 heart9", ""},
+        {"a card that is not there still ends the turn",
+         {Message(kTokenDiscard, Id("hearta"))},
+         "club6",
+         "",
+         true},
         {"an unknown word, then fields that are words",
-         {std::string("FOO") + kSep + "BAR" + kSep + "DRAWNEW\xFF"},
+         {words},
          "club6 heart9",
-         "Unknown token: FOO\xFE"
-         "BAR\xFE"
-         "DRAWNEW\xFF|Unknown token: FOO\xFE"
-         "BAR\xFE"
-         "DRAWNEW\xFF|"},
+         "Unknown token: " + words + "|Unknown token: " + words + "|"},
         {"a field left after a move",
-         {std::string("DRAWNEW") + kSep + "FOO\xFF"},
+         {fieldAfterMove},
          "club6 heart9",
-         "Unknown token: DRAWNEW\xFE"
-         "FOO\xFF|"},
+         "Unknown token: " + fieldAfterMove + "|"},
         {"a card id out of range",
          {Message(kTokenDiscard, "54") + draw},
          "club6 heart9",
@@ -110,6 +109,7 @@ TEST(NetworkGame, DispatchesWholeMessagesInOrder) {
         for (const std::string& text : c.arrivals) game.Get(text);
         EXPECT_EQ(Names(game.state().OpponentHand), c.hand);
         EXPECT_EQ(game.Warnings(), c.warnings);
+        EXPECT_EQ(game.state().PlayerLocked == 0, c.turnEnds);
         EXPECT_EQ(CheckTableInvariants(game.table), "");
     }
 }
@@ -207,11 +207,12 @@ TEST(NetworkGame, ChatLinesAreCleanedBothWays) {
     EXPECT_EQ(game.peer.sent.back().parameters, "ann: a_b");
 }
 
-// The opponent's rules are listed where they differ until one side takes the other's; the own
-// rules come back when the match ends.
+// The opponent's rules are listed where they differ until one side takes the other's (sent to
+// the peer, not stored); the own rules come back when the match ends.
 TEST(NetworkGame, RuleDifferencesAndAdoptedRules) {
     NetTable game;
     const RuleOptions own = game.state().Rules;
+    WriteRuleOptions(game.settings, own);
     RuleOptions theirs = own;
     theirs.NumberOfCards = own.NumberOfCards == 1 ? 2 : 1;
     game.Get(Message(kTokenRules, RulesString(theirs)));
@@ -221,11 +222,36 @@ TEST(NetworkGame, RuleDifferencesAndAdoptedRules) {
     game.net.AdoptOpponentsRules();
     EXPECT_EQ(game.state().Rules, theirs);
     EXPECT_EQ(game.peer.sent.back().token, kTokenRules);
+    EXPECT_EQ(DecodeRulesString(game.peer.sent.back().parameters), theirs);
     EXPECT_FALSE(game.netView.ruleDialogShown);
     game.net.CompareRulesAgain();
     EXPECT_TRUE(game.netView.differences.empty());
+    EXPECT_EQ(LoadRuleOptions(game.settings), own);
+    // A rules text that cannot be read changes nothing.
+    EXPECT_FALSE(UseOpponentsRules(game.table, "T"));
+    EXPECT_EQ(game.state().Rules, theirs);
     game.net.EndNetworkGame();
-    EXPECT_EQ(game.state().Rules, LoadRuleOptions(game.settings));
+    EXPECT_EQ(game.state().Rules, own);
+}
+
+TEST(ChatLine, ControlAndFramingCharactersBecomeUnderscoresAndTheLineIsCut) {
+    const std::string longText(300, 'x');
+    struct Case {
+        std::string name, text, line;
+    } cases[] = {
+        {"Anna", "hello", "Anna: hello"},
+        {"Anna", "a\tb", "Anna: a_b"},
+        {"Anna", "\x01\x1f \x7f\xfa", "Anna: __ \x7f\xfa"},
+        {"Anna", "\xfb\xfe\xff\r\n", "Anna: _____"},
+        {"", "", ": "},
+        {"Anna", longText, "Anna: " + longText.substr(0, 249)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(OwnChatLine(c.name, c.text), c.line) << c.text;
+        // A received line gets the same cleaning, and cleaning twice changes nothing.
+        EXPECT_EQ(CleanChatLine(c.name + ": " + c.text), c.line);
+        EXPECT_EQ(CleanChatLine(c.line), c.line);
+    }
 }
 
 }  // namespace

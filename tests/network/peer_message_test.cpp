@@ -55,22 +55,19 @@ TEST(PeerMessage, EveryTokenWordIsFoundAtItsIndexAndOnlyExactly) {
 }
 
 TEST(PeerMessage, NextFieldCutsAtEitherSeparator) {
-    struct Case {
+    const std::string end(1, kMessageEnd);
+    const struct {
         std::string text, field, rest;
     } cases[] = {
         {"", "", ""},
         {"MELD", "MELD", ""},
-        {"MELD\xFE"
-         "12\xFF",
-         "MELD", "12\xFF"},
-        {"12\xFF"
-         "DISCARD",
-         "12", "DISCARD"},
-        {"\xFE\xFE", "", "\xFE"},
-        {"\xFF", "", ""},
-        {"A\xFE", "A", ""},
+        {"MELD" + kSep + "12" + end, "MELD", "12" + end},
+        {"12" + end + "DISCARD", "12", "DISCARD"},
+        {kSep + kSep, "", kSep},
+        {end, "", ""},
+        {"A" + kSep, "A", ""},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         std::string_view text = c.text;
         EXPECT_EQ(NextField(text), c.field) << c.text;
         EXPECT_EQ(text, c.rest) << c.text;
@@ -141,43 +138,29 @@ TEST(PeerMessage, BadFieldsAreReportedNotGuessed) {
     const std::string wrongFlag = "X" + rules.substr(1);
     const std::string twelveFields = rules.substr(0, rules.rfind(kFieldSeparator));
 
-    struct Case {
-        std::string message;
-        bool unknown;
-    } cases[] = {
-        {"MELD" + kSep + "12", false},  // no end byte
-        {"FOO" + kSep + "\xFF", true},
-        {FrameMessage(kTokenMeld, ""), false},
-        {FrameMessage(kTokenMeld, "0"), false},
-        {FrameMessage(kTokenMeld, "54"), false},
-        {FrameMessage(kTokenMeld, "+5"), false},
-        {FrameMessage(kTokenMeld, "-5"), false},
-        {FrameMessage(kTokenMeld, "99999999999"), false},
-        {FrameMessage(kTokenDiscard, "12" + kSep + "13"), false},
-        {FrameMessage(kTokenDrawNew, "x"), false},
-        {FrameMessage(kTokenUndoMeld, CardRefCode(12, 14)), false},
-        {FrameMessage(kTokenUndoMeld, CardRefCode(54, 1)), false},
-        {FrameMessage(kTokenUndoMeld, "!"), false},
-        {FrameMessage(kTokenMeldWildcard, "53"), false},
-        {FrameMessage(kTokenMeldWildcard, "53" + kSep + "14"), false},
-        {FrameMessage(kTokenPlayerId, "ann"), false},
-        {FrameMessage(kTokenPlayerId, std::string(256, 'a') + kSep + "501"), false},
-        {FrameMessage(kTokenDeal, deal.substr(0, 108)), false},
-        {FrameMessage(kTokenDeal, "2" + deal.substr(1)), false},
-        {FrameMessage(kTokenDeal, repeatedSlot), false},
-        {FrameMessage(kTokenRules, wrongFlag), false},
-        {FrameMessage(kTokenRules, twelveFields), false},
-        {FrameMessage(kTokenRules, rules + kSep + "T"), false},
-        {FrameMessage(kTokenLoadGame, cardMissing), false},
-        {FrameMessage(kTokenLoadGame, wildWithoutColumn), false},
-        {FrameMessage(kTokenLoadGame, text + "7 "), false},
-        {FrameMessage(kTokenLoadGame, text.substr(0, text.size() - 4)), false},
-        {FrameMessage(kTokenMeld, "12\xFF"), false},
+    // Each token with the parameters it refuses.
+    const std::pair<int, std::vector<std::string>> refused[] = {
+        {kTokenMeld, {"", "0", "54", "+5", "-5", "99999999999", "12\xFF"}},
+        {kTokenDiscard, {"12" + kSep + "13"}},
+        {kTokenDrawNew, {"x"}},
+        {kTokenUndoMeld, {CardRefCode(12, 14), CardRefCode(54, 1), "!"}},
+        {kTokenMeldWildcard, {"53", "53" + kSep + "14"}},
+        {kTokenPlayerId, {"ann", std::string(256, 'a') + kSep + "501"}},
+        {kTokenDeal, {deal.substr(0, 108), "2" + deal.substr(1), repeatedSlot}},
+        {kTokenRules, {wrongFlag, twelveFields, rules + kSep + "T"}},
+        {kTokenLoadGame,
+         {cardMissing, wildWithoutColumn, text + "7 ", text.substr(0, text.size() - 4)}},
     };
-    for (const Case& c : cases) {
-        const DecodedMessage decoded = DecodePeerMessage(c.message);
-        EXPECT_FALSE(decoded.message) << c.message;
-        EXPECT_EQ(decoded.error, (c.unknown ? "Unknown token: " : "Invalid message: ") + c.message);
+    // A message without its end byte, and an unknown word.
+    std::vector<std::pair<std::string, const char*>> messages = {
+        {"MELD" + kSep + "12", "Invalid message: "}, {"FOO" + kSep + "\xFF", "Unknown token: "}};
+    for (const auto& [token, parameters] : refused)
+        for (const std::string& parameter : parameters)
+            messages.push_back({FrameMessage(token, parameter), "Invalid message: "});
+    for (const auto& [message, error] : messages) {
+        const DecodedMessage decoded = DecodePeerMessage(message);
+        EXPECT_FALSE(decoded.message) << message;
+        EXPECT_EQ(decoded.error, error + message);
     }
 }
 
