@@ -83,12 +83,19 @@ TEST(HitTest, EveryPartOfTheTableAndNothingOnceTheHandIsOver) {
     EXPECT_EQ(HitTest(game.table, king.x, king.y).target, HitTarget::Nothing);
 }
 
-TEST(Gestures, LeftClicksMeldDrawAndTakeAndMarkTheGameInProgress) {
+// Left clicks draw, meld a card, with Shift its whole rank, and lay a wild card on the meld
+// clicked; the first one marks the game in progress.
+TEST(Gestures, LeftClicksDrawMeldAndAddAWildCard) {
+    constexpr int kSevenColumn = 6;
+    constexpr int kKingColumn = 12;
     HeadlessGame game;
-    BuildPosition(game, {.playerHand = "spade9 club9 diamond9 heart9 heart4 spade6",
-                         .playerMelds = "spadeh clubh diamondh",
-                         .discardPile = "club5",
-                         .playerHasDrawn = false});
+    BuildPosition(
+        game,
+        {.playerHand = "spade9 club9 diamond9 heart9 spade7 club7 diamond7 joker heart4 spade6",
+         .playerMelds = "spadeh clubh diamondh",
+         .discardPile = "club5",
+         .stock = "heart5",
+         .playerHasDrawn = false});
     game.state().GameInProgress = 0;
     const TableLayout& layout = game.table.layout;
     PlayerClick(game.table, MouseButton::Left, {}, layout.LeftMargin, layout.StockTop);
@@ -99,22 +106,16 @@ TEST(Gestures, LeftClicksMeldDrawAndTakeAndMarkTheGameInProgress) {
     EXPECT_EQ(game.state().PlayerMeldCount[kNineColumn], 3);
     Click(game, MouseButton::Left, HandCard(game, "heart9"));
     EXPECT_EQ(game.state().PlayerMeldCount[kNineColumn], 4);
+    Click(game, MouseButton::Left, HandCard(game, "club7"), {.shift = true});
+    EXPECT_EQ(game.state().PlayerMeldCount[kSevenColumn], 3);
+    const CardPile& melds = game.state().PlayerMelds;
+    Click(game, MouseButton::Left, melds.cards[IndexOf(melds, "clubh")]);
+    EXPECT_EQ(CountInColumn(melds, layout, kKingColumn), 4);
+    EXPECT_EQ(IndexOf(game.state().PlayerHand, "joker"), -1);
 
     // The stock again: already drawn.
     PlayerClick(game.table, MouseButton::Left, {}, layout.LeftMargin, layout.StockTop);
     EXPECT_EQ(game.state().ErrorCode, kErrorAlreadyDrawn);
-}
-
-TEST(Gestures, ShiftMeldsTheWholeRankAndAMeldCardTakesAWildCard) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "spade9 club9 diamond9 joker heart4 spade6",
-                         .playerMelds = "spadeh clubh diamondh"});
-    Click(game, MouseButton::Left, HandCard(game, "club9"), {.shift = true});
-    EXPECT_EQ(game.state().PlayerMeldCount[kNineColumn], 3);
-
-    const CardPile& melds = game.state().PlayerMelds;
-    Click(game, MouseButton::Left, melds.cards[IndexOf(melds, "clubh")]);
-    EXPECT_EQ(Names(game.state().PlayerMelds), "spadeh clubh diamondh spade9 club9 diamond9 joker");
     // A wild card of the hand starts a wild-card canasta only with seven of them.
     BuildPosition(game, {.playerHand = "joker spade2 heart4 spade6"});
     Click(game, MouseButton::Left, HandCard(game, "joker"));

@@ -31,7 +31,23 @@ class ChatWindowTest : public ::testing::Test {
     TfmChat chat{settings, "Anna", &table};
 };
 
-TEST_F(ChatWindowTest, TheMemoKeepsTheLast101Lines) {
+// A received line shows the hidden window, highlighted for a moment; the memo keeps the last
+// 101 lines, each cut at 255 characters, above an input line as high as its font.
+TEST_F(ChatWindowTest, TheMemoShowsReceivedLinesAboveTheInputLine) {
+    const QColor normal = MemoColor();
+    chat.show();
+    chat.resize(400, 150);
+    const int input = 9 + Input()->fontMetrics().height();
+    EXPECT_EQ(Input()->geometry(), QRect(0, 150 - input, 400, input));
+    EXPECT_EQ(Memo()->geometry(), QRect(0, 0, 400, 150 - input));
+    chat.close();
+    ASSERT_FALSE(chat.isVisible());
+    chat.ShowReceived("Ben: hi\x01");
+    EXPECT_TRUE(chat.isVisible());
+    EXPECT_EQ(MemoColor(), QColor(255, 255, 128));
+    EXPECT_EQ(Memo()->toPlainText(), "Ben: hi_");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return MemoColor() == normal; }, 2000));
+
     for (int n = 1; n <= 150; ++n) chat.AddLine("line " + std::to_string(n));
     const QTextDocument* memo = Memo()->document();
     EXPECT_EQ(memo->blockCount(), 101);
@@ -41,7 +57,9 @@ TEST_F(ChatWindowTest, TheMemoKeepsTheLast101Lines) {
     EXPECT_EQ(memo->lastBlock().text().size(), 255);
 }
 
-TEST_F(ChatWindowTest, EnterSendsTheCleanedLineOnlyWhileAMatchRuns) {
+// Enter sends the cleaned line only while a match runs; of the function keys, F6 and F10 go
+// to the table.
+TEST_F(ChatWindowTest, EnterSendsTheCleanedLineAndFunctionKeysGoToTheTable) {
     QSignalSpy sent(&chat, &TfmChat::lineEntered);
     for (const bool running : {false, true}) {
         chat.SetMatchRunning(running);
@@ -53,9 +71,7 @@ TEST_F(ChatWindowTest, EnterSendsTheCleanedLineOnlyWhileAMatchRuns) {
     EXPECT_EQ(sent[0][0].value<std::string>(), expected);
     EXPECT_EQ(Memo()->toPlainText(), QString::fromStdString(expected));
     EXPECT_TRUE(Input()->text().isEmpty());
-}
 
-TEST_F(ChatWindowTest, FunctionKeysGoToTheTable) {
     QSignalSpy keys(&chat, &TfmChat::functionKey);
     for (const Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F10, Qt::Key_F11}) {
         QTest::keyClick(Input(), key);
@@ -65,51 +81,29 @@ TEST_F(ChatWindowTest, FunctionKeysGoToTheTable) {
     EXPECT_EQ(keys[1][0].toInt(), Qt::Key_F10);
 }
 
-TEST_F(ChatWindowTest, AReceivedLineShowsTheHiddenWindowHighlightedForAMoment) {
-    const QColor normal = MemoColor();
-    chat.show();
-    chat.close();
-    ASSERT_FALSE(chat.isVisible());
-    chat.ShowReceived("Ben: hi\x01");
-    EXPECT_TRUE(chat.isVisible());
-    EXPECT_EQ(MemoColor(), QColor(255, 255, 128));
-    EXPECT_EQ(Memo()->toPlainText(), "Ben: hi_");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return MemoColor() == normal; }, 2000));
-}
-
-TEST_F(ChatWindowTest, InputHeightFollowsTheFont) {
-    chat.show();
-    chat.resize(400, 150);
-    const int input = 9 + Input()->fontMetrics().height();
-    EXPECT_EQ(Input()->geometry(), QRect(0, 150 - input, 400, input));
-    EXPECT_EQ(Memo()->geometry(), QRect(0, 0, 400, 150 - input));
-}
-
-TEST(ChatWindowSettings, PlaceAndSizeAreKeptAndOffScreenPlacesGiveWayToTheTable) {
-    QWidget table;
-    table.move(30, 40);
+TEST_F(ChatWindowTest, PlaceAndSizeAreKeptAndOffScreenPlacesGiveWayToTheTable) {
     struct Case {
         int64_t left, top;
         QPoint placed;
     } cases[] = {{100, 200, {100, 200}}, {-5, 2000, {30, 40}}, {2000, -1, {30, 40}}};
     for (const Case& c : cases) {
-        MemorySettings settings;
-        settings.WriteValue(kChatLeftKey.path, c.left);
-        settings.WriteValue(kChatTopKey.path, c.top);
-        settings.WriteValue(kChatWidthKey.path, int64_t{500});
+        MemorySettings stored;
+        stored.WriteValue(kChatLeftKey.path, c.left);
+        stored.WriteValue(kChatTopKey.path, c.top);
+        stored.WriteValue(kChatWidthKey.path, int64_t{500});
         {
-            TfmChat chat(settings, "Anna", &table);
-            EXPECT_EQ(chat.pos(), c.placed);
-            EXPECT_EQ(chat.size(), QSize(500, 108));
-            EXPECT_TRUE(chat.windowFlags() & Qt::WindowStaysOnTopHint);
-            chat.SetStayOnTop(false);
-            EXPECT_FALSE(chat.windowFlags() & Qt::WindowStaysOnTopHint);
-            chat.move(c.placed + QPoint(1, 1));
+            TfmChat placed(stored, "Anna", &table);
+            EXPECT_EQ(placed.pos(), c.placed);
+            EXPECT_EQ(placed.size(), QSize(500, 108));
+            EXPECT_TRUE(placed.windowFlags() & Qt::WindowStaysOnTopHint);
+            placed.SetStayOnTop(false);
+            EXPECT_FALSE(placed.windowFlags() & Qt::WindowStaysOnTopHint);
+            placed.move(c.placed + QPoint(1, 1));
         }
-        EXPECT_EQ(ReadInt(settings, kChatLeftKey.path, 0), c.placed.x() + 1);
-        EXPECT_EQ(ReadInt(settings, kChatTopKey.path, 0), c.placed.y() + 1);
-        EXPECT_EQ(ReadInt(settings, kChatWidthKey.path, 0), 500);
-        EXPECT_EQ(ReadInt(settings, kChatHeightKey.path, 0), 108);
+        EXPECT_EQ(ReadInt(stored, kChatLeftKey.path, 0), c.placed.x() + 1);
+        EXPECT_EQ(ReadInt(stored, kChatTopKey.path, 0), c.placed.y() + 1);
+        EXPECT_EQ(ReadInt(stored, kChatWidthKey.path, 0), 500);
+        EXPECT_EQ(ReadInt(stored, kChatHeightKey.path, 0), 108);
     }
 }
 
@@ -123,18 +117,13 @@ TEST(RuleDifferencesDialog, ListsTheDifferencesSortedAndAdoptsTheOpponentsRules)
                             {"Canasta Required for Positive Score", "No", "Yes"}});
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(dialog.isModal());
-    const QStringList expected[] = {
-        {"Rule", "Your Setting", "Opponent's Setting"},
-        {"Canasta Required for Positive Score", "No", "Yes"},
-        {"Number of Cards drawn each turn", "One", "Two"},
+    const auto row = [](const QTreeWidgetItem* item) {
+        return QStringList{item->text(0), item->text(1), item->text(2)}.join('|');
     };
     ASSERT_EQ(list->topLevelItemCount(), 2);
-    for (int row = 0; row < 3; ++row) {
-        const QTreeWidgetItem* item = row == 0 ? list->headerItem() : list->topLevelItem(row - 1);
-        for (int column = 0; column < 3; ++column) {
-            EXPECT_EQ(item->text(column), expected[row][column]) << row << " " << column;
-        }
-    }
+    EXPECT_EQ(row(list->headerItem()), "Rule|Your Setting|Opponent's Setting");
+    EXPECT_EQ(row(list->topLevelItem(0)), "Canasta Required for Positive Score|No|Yes");
+    EXPECT_EQ(row(list->topLevelItem(1)), "Number of Cards drawn each turn|One|Two");
     EXPECT_TRUE(dialog.findChild<QPushButton*>("btHide")->isDefault());
 
     QSignalSpy adopted(&dialog, &TfmRuleDifferences::useOpponentsRules);
