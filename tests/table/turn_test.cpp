@@ -227,12 +227,15 @@ TEST(DiscardRedThree, OnlyWithThreeBlockAndItFreezesThePile) {
     EXPECT_EQ(test::Sent(game.peer, true), "DISCARDREDTHREE:41");
 }
 
+// Undo Meld puts the last card melded back in its hand column and tells the peer; Undo All
+// then gives back every other card melded this turn, newest first.
 TEST(UndoMeld, TheCardGoesBackToItsHandColumnAndThePeerIsTold) {
     HeadlessGame game;
     game.table.NetworkActive = true;
-    BuildPosition(game,
-                  {.playerHand = "heart4 heart8 heart6", .playerMelds = "spade8 club8 diamond8"});
+    BuildPosition(game, {.playerHand = "heart4 heart8 heart6 spade5 club5 joker",
+                         .playerMelds = "spade8 club8 diamond8"});
     GameState& state = game.state();
+    const GameState before = state;
     MeldCard(game.table, IndexOf(state.PlayerHand, "heart8"));
     game.peer.sent.clear();
 
@@ -249,6 +252,18 @@ TEST(UndoMeld, TheCardGoesBackToItsHandColumnAndThePeerIsTold) {
     EXPECT_EQ(test::Sent(game.peer, true),
               "UN:" + std::string({static_cast<char>(back.cardId + 32), kEightColumn + 32}));
     EXPECT_FALSE(game.view.undoEnabled);
+
+    MeldRank(game.table, IndexOf(state.PlayerHand, "spade5"), false);
+    ASSERT_EQ(Names(state.PlayerMelds), "spade8 club8 diamond8 spade5 club5 joker");
+    game.peer.sent.clear();
+    UndoAll(game.table);
+    EXPECT_EQ(Names(state.PlayerMelds), "spade8 club8 diamond8");
+    EXPECT_EQ(state.PlayerMelds.anchors, before.PlayerMelds.anchors);
+    EXPECT_EQ(Names(state.PlayerHand), "heart4 heart6 heart8 joker club5 spade5");
+    EXPECT_EQ(state.PlayerHand.anchors, before.PlayerHand.anchors);
+    EXPECT_TRUE(game.table.undo.Empty());
+    UndoAll(game.table);  // nothing left: no message
+    EXPECT_EQ(test::Sent(game.peer), "UN UN UN");
 }
 
 // Taking back the seventh card spreads the canasta again; one that still stands after the
@@ -304,26 +319,6 @@ TEST(UndoMeld, TakesBackTheCopyMeldedThisTurnNotTheOtherDecksEarlierOne) {
     EXPECT_EQ(CountInColumn(state.PlayerMelds, game.table.layout, kJackColumn), 3);
     EXPECT_EQ(CountInColumn(state.PlayerMelds, game.table.layout, kKingColumn), 7);
     EXPECT_EQ(state.PlayerHand.cards[IndexOf(state.PlayerHand, "club2")].deck, 1);
-}
-
-TEST(UndoAll, EveryCardMeldedThisTurnGoesBack) {
-    HeadlessGame game;
-    game.table.NetworkActive = true;
-    BuildPosition(game, {.playerHand = "spade8 club8 joker heart4 heart6"});
-    const GameState before = game.state();
-    MeldRank(game.table, IndexOf(game.state().PlayerHand, "spade8"), false);
-    ASSERT_EQ(Names(game.state().PlayerMelds), "spade8 club8 joker");
-    game.peer.sent.clear();
-
-    UndoAll(game.table);
-
-    EXPECT_TRUE(game.state().PlayerMelds.Empty());
-    EXPECT_EQ(game.state().PlayerMelds.anchors, before.PlayerMelds.anchors);
-    EXPECT_EQ(Names(game.state().PlayerHand), "heart4 heart6 joker club8 spade8");
-    EXPECT_EQ(game.state().PlayerHand.anchors, before.PlayerHand.anchors);
-    EXPECT_TRUE(game.table.undo.Empty());
-    UndoAll(game.table);  // nothing left: no message
-    EXPECT_EQ(test::Sent(game.peer), "UN UN UN");
 }
 
 }  // namespace
