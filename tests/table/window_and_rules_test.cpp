@@ -114,39 +114,15 @@ TEST(ScreenLayout, SwitchingSizesKeepsEveryCardInItsColumnAndPlace) {
     EXPECT_EQ(game.state(), was);
 }
 
-// Once a match has begun the rules are locked; the dependent boxes follow their parent.
-TEST(RulesControls, LockedDuringAMatchDependentBoxesFollowTheirParentAndCaptions) {
-    const auto controls = [](bool inProgress, bool initFreeze, bool naturalPair) {
-        const RulesControlStates states = RulesControls(inProgress, initFreeze, naturalPair);
-        return std::vector<bool>{states.optionsEnabled, states.warningVisible,
-                                 states.initBlockEnabled, states.addExistingEnabled};
-    };
-    EXPECT_EQ(controls(true, true, true), (std::vector<bool>{false, true, false, false}));
-    EXPECT_EQ(controls(false, false, true), (std::vector<bool>{true, false, false, true}));
-    EXPECT_FALSE(controls(false, true, false)[3]);
-    EXPECT_EQ(CanastaRequiredCaption(1), "At least one Canasta required for positive score");
-    EXPECT_EQ(CanastaRequiredCaption(2), "At least two Canastas required for positive score");
-    EXPECT_EQ(std::pair(CountItem(1), CountItem(2)), std::pair(0, 1));
-    const std::vector<int> pages = {RulesPageForHelpCommand(2), RulesPageForHelpCommand(3),
-                                    RulesPageForHelpCommand(4), RulesPageForHelpCommand(0)};
-    EXPECT_EQ(pages, (std::vector<int>{kRulesRedThreesPage, kRulesCanastasPage,
-                                       kRulesDiscardPilePage, -1}));
+// The help's links to the red threes and the discard pile open the Rules dialog there.
+TEST(RulesPageForHelpCommand, RedThreesAndDiscardPile) {
+    EXPECT_EQ(RulesPageForHelpCommand(2), kRulesRedThreesPage);
+    EXPECT_EQ(RulesPageForHelpCommand(4), kRulesDiscardPilePage);
 }
 
-// The dialog's OK writes all thirteen values and takes them into the game; in a network game
-// it sends them.
-TEST(ApplyRuleOptions, WritesAllThirteenValuesTakesThemIntoTheGameAndSendsThem) {
-    HeadlessGame game;
-    game.table.NetworkActive = true;
-    ApplyRuleOptions(game.table, HoyleRules());
-    EXPECT_EQ(game.table.rules(), HoyleRules());
-    EXPECT_TRUE(game.settings.ValueExists(kCanastaRequiredWriteName));
-    for (const char* name : kRuleValueNames) EXPECT_TRUE(game.settings.ValueExists(name)) << name;
-    EXPECT_EQ(test::Sent(game.peer, true), "RULES:" + RulesString(HoyleRules()));
-}
-
-// Switching the initial freeze refreezes or thaws the pile, unless a wild card in it keeps it
-// frozen; an unchanged one leaves the pile alone.
+// The new rules are written, taken into the game and sent to the peer. Switching the initial
+// freeze refreezes or thaws the pile, unless a wild card in it keeps it frozen; an unchanged
+// one leaves the pile alone.
 TEST(ApplyRuleOptions, SwitchingTheInitialFreezeRefreezesOrThawsThePile) {
     const struct {
         const char* pile;
@@ -162,6 +138,7 @@ TEST(ApplyRuleOptions, SwitchingTheInitialFreezeRefreezesOrThawsThePile) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.pile + std::to_string(c.initialBlock));
         HeadlessGame game;
+        game.table.NetworkActive = true;
         if (c.initialBlock >= 0) game.table.rules().InitialBlock = 1 - c.initialBlock;
         BuildPosition(game, {.discardPile = c.pile, .pileFrozen = c.frozen});
         RuleOptions rules = game.table.rules();
@@ -170,6 +147,9 @@ TEST(ApplyRuleOptions, SwitchingTheInitialFreezeRefreezesOrThawsThePile) {
         ApplyRuleOptions(game.table, rules);
         EXPECT_EQ(game.state().PileFrozen, c.frozenAfter);
         EXPECT_EQ(game.table.rules().NumberOfCards, 2);
+        for (const char* name : kRuleValueNames) EXPECT_TRUE(game.settings.ValueExists(name));
+        EXPECT_TRUE(game.settings.ValueExists(kCanastaRequiredWriteName));
+        EXPECT_EQ(test::Sent(game.peer, true), "RULES:" + RulesString(rules));
         if (c.initialBlock >= 0) {
             EXPECT_GT(game.view.repaints, 0);
         }
