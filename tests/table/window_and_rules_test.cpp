@@ -93,7 +93,6 @@ TEST(ScreenLayout, SwitchingSizesKeepsEveryCardInItsColumnAndPlace) {
     ApplyScreenLayout(game.table, 2, DefaultClientWidth(2));
     const TableLayout to = game.table.layout;
     const GameState now = game.state();
-    EXPECT_EQ(game.table.LastAppliedResolution, 2);
     for (int i = 0; i < now.PlayerMelds.count; ++i) {
         const CardRecord &card = now.PlayerMelds.cards[i], &old = was.PlayerMelds.cards[i];
         EXPECT_EQ(card.x, to.ColumnLeft(from.ColumnOf(old.x))) << i;
