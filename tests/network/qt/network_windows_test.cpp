@@ -1,13 +1,11 @@
 // The chat window and the rule-differences dialog offscreen.
 #include <gtest/gtest.h>
 
-#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTextBlock>
 #include <QTreeWidget>
 
 #include "game/memory_settings.h"
@@ -20,8 +18,6 @@ namespace {
 
 class ChatWindowTest : public ::testing::Test {
   protected:
-    ChatWindowTest() { table.move(30, 40); }
-
     QPlainTextEdit* Memo() { return chat.findChild<QPlainTextEdit*>("mmChat"); }
     QLineEdit* Input() { return chat.findChild<QLineEdit*>("edChat"); }
     QColor MemoColor() { return Memo()->palette().color(QPalette::Base); }
@@ -31,17 +27,26 @@ class ChatWindowTest : public ::testing::Test {
     TfmChat chat{settings, "Anna", &table};
 };
 
-TEST_F(ChatWindowTest, TheMemoKeepsTheLast101Lines) {
-    for (int n = 1; n <= 150; ++n) chat.AddLine("line " + std::to_string(n));
-    const QTextDocument* memo = Memo()->document();
-    EXPECT_EQ(memo->blockCount(), 101);
-    EXPECT_EQ(memo->firstBlock().text(), "line 50");
-    EXPECT_EQ(memo->lastBlock().text(), "line 150");
-    chat.AddLine(std::string(300, 'x'));
-    EXPECT_EQ(memo->lastBlock().text().size(), 255);
-}
+// A received line shows the window, highlighted for a moment; the memo keeps 101 lines of 255.
+TEST_F(ChatWindowTest, TheMemoShowsReceivedAndSentLinesAboveTheInputLine) {
+    const QColor normal = MemoColor();
+    chat.ShowReceived("Ben: hi\x01");
+    chat.resize(400, 150);
+    const int input = 9 + Input()->fontMetrics().height();
+    EXPECT_EQ(Input()->geometry(), QRect(0, 150 - input, 400, input));
+    EXPECT_EQ(MemoColor(), QColor(255, 255, 128));
+    EXPECT_EQ(Memo()->toPlainText(), "Ben: hi_");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return MemoColor() == normal; }, 2000));
+    chat.SetStayOnTop(false);
+    EXPECT_FALSE(chat.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(chat.isVisible());
 
-TEST_F(ChatWindowTest, EnterSendsTheCleanedLineOnlyWhileAMatchRuns) {
+    for (int n = 1; n <= 150; ++n) chat.AddLine("line " + std::to_string(n));
+    chat.AddLine(std::string(300, 'x'));
+    EXPECT_TRUE(Memo()->toPlainText().startsWith("line 51\n"));
+    EXPECT_TRUE(Memo()->toPlainText().endsWith("\n" + QString(255, 'x')));
+
+    // Enter sends the cleaned line only while a match runs; F6 to F10 go to the table.
     QSignalSpy sent(&chat, &TfmChat::lineEntered);
     for (const bool running : {false, true}) {
         chat.SetMatchRunning(running);
@@ -49,105 +54,44 @@ TEST_F(ChatWindowTest, EnterSendsTheCleanedLineOnlyWhileAMatchRuns) {
         QTest::keyClick(Input(), Qt::Key_Return);
     }
     ASSERT_EQ(sent.size(), 1);
-    const std::string expected = "Anna: a_b_";  // the euro sign is beyond Latin-1
-    EXPECT_EQ(sent[0][0].value<std::string>(), expected);
-    EXPECT_EQ(Memo()->toPlainText(), QString::fromStdString(expected));
-    EXPECT_TRUE(Input()->text().isEmpty());
-}
+    EXPECT_EQ(sent[0][0].value<std::string>(), "Anna: a_b_");  // the euro is beyond Latin-1
+    EXPECT_TRUE(Memo()->toPlainText().endsWith("\nAnna: a_b_"));
 
-TEST_F(ChatWindowTest, FunctionKeysGoToTheTable) {
     QSignalSpy keys(&chat, &TfmChat::functionKey);
-    for (const Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F10, Qt::Key_F11}) {
+    for (const Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F10, Qt::Key_F11})
         QTest::keyClick(Input(), key);
-    }
-    ASSERT_EQ(keys.size(), 2);
-    EXPECT_EQ(keys[0][0].toInt(), Qt::Key_F6);
-    EXPECT_EQ(keys[1][0].toInt(), Qt::Key_F10);
+    EXPECT_EQ(keys.size(), 2);
 }
 
-TEST_F(ChatWindowTest, AReceivedLineShowsTheHiddenWindowHighlightedForAMoment) {
-    const QColor normal = MemoColor();
-    chat.show();
-    chat.close();
-    ASSERT_FALSE(chat.isVisible());
-    chat.ShowReceived("Ben: hi\x01");
-    EXPECT_TRUE(chat.isVisible());
-    EXPECT_EQ(MemoColor(), QColor(255, 255, 128));
-    EXPECT_EQ(Memo()->toPlainText(), "Ben: hi_");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return MemoColor() == normal; }, 2000));
-}
-
-TEST_F(ChatWindowTest, InputHeightFollowsTheFont) {
-    chat.show();
-    chat.resize(400, 150);
-    const int input = 9 + Input()->fontMetrics().height();
-    EXPECT_EQ(Input()->geometry(), QRect(0, 150 - input, 400, input));
-    EXPECT_EQ(Memo()->geometry(), QRect(0, 0, 400, 150 - input));
-}
-
-TEST(ChatWindowSettings, PlaceAndSizeAreKeptAndOffScreenPlacesGiveWayToTheTable) {
-    QWidget table;
-    table.move(30, 40);
-    struct Case {
-        int64_t left, top;
-        QPoint placed;
-    } cases[] = {{100, 200, {100, 200}}, {-5, 2000, {30, 40}}, {2000, -1, {30, 40}}};
-    for (const Case& c : cases) {
-        MemorySettings settings;
-        settings.WriteValue(kChatLeftKey.path, c.left);
-        settings.WriteValue(kChatTopKey.path, c.top);
-        settings.WriteValue(kChatWidthKey.path, int64_t{500});
-        {
-            TfmChat chat(settings, "Anna", &table);
-            EXPECT_EQ(chat.pos(), c.placed);
-            EXPECT_EQ(chat.size(), QSize(500, 108));
-            EXPECT_TRUE(chat.windowFlags() & Qt::WindowStaysOnTopHint);
-            chat.SetStayOnTop(false);
-            EXPECT_FALSE(chat.windowFlags() & Qt::WindowStaysOnTopHint);
-            chat.move(c.placed + QPoint(1, 1));
-        }
-        EXPECT_EQ(ReadInt(settings, kChatLeftKey.path, 0), c.placed.x() + 1);
-        EXPECT_EQ(ReadInt(settings, kChatTopKey.path, 0), c.placed.y() + 1);
-        EXPECT_EQ(ReadInt(settings, kChatWidthKey.path, 0), 500);
-        EXPECT_EQ(ReadInt(settings, kChatHeightKey.path, 0), 108);
+// An off-screen place gives way to the table's; place and size are kept.
+TEST_F(ChatWindowTest, PlaceAndSizeAreKept) {
+    for (const auto& [left, top, placed] :
+         {std::tuple{100, 200, QPoint(100, 200)}, std::tuple{-5, 2000, QPoint(0, 0)}}) {
+        MemorySettings stored;
+        stored.WriteValue(kChatLeftKey.path, int64_t{left});
+        stored.WriteValue(kChatTopKey.path, int64_t{top});
+        stored.WriteValue(kChatWidthKey.path, int64_t{500});
+        EXPECT_EQ(TfmChat(stored, "Anna", &table).geometry(), QRect(placed, QSize(500, 108)));
+        EXPECT_EQ(ReadInt(stored, kChatTopKey.path, 0), placed.y());
     }
 }
 
 TEST(RuleDifferencesDialog, ListsTheDifferencesSortedAndAdoptsTheOpponentsRules) {
     TfmRuleDifferences dialog;
-    EXPECT_EQ(dialog.windowTitle(), "Rule Differences");
-    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
     auto* list = dialog.findChild<QTreeWidget*>("lvRules");
     dialog.ShowDifferences({{"Number of Cards drawn each turn", "One", "Two"},
                             {"Canasta Required for Positive Score", "No", "Yes"}});
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(dialog.isModal());
-    const QStringList expected[] = {
-        {"Rule", "Your Setting", "Opponent's Setting"},
-        {"Canasta Required for Positive Score", "No", "Yes"},
-        {"Number of Cards drawn each turn", "One", "Two"},
-    };
     ASSERT_EQ(list->topLevelItemCount(), 2);
-    for (int row = 0; row < 3; ++row) {
-        const QTreeWidgetItem* item = row == 0 ? list->headerItem() : list->topLevelItem(row - 1);
-        for (int column = 0; column < 3; ++column) {
-            EXPECT_EQ(item->text(column), expected[row][column]) << row << " " << column;
-        }
-    }
-    EXPECT_TRUE(dialog.findChild<QPushButton*>("btHide")->isDefault());
-
+    EXPECT_EQ(list->topLevelItem(0)->text(2), "Yes");
     QSignalSpy adopted(&dialog, &TfmRuleDifferences::useOpponentsRules);
     dialog.findChild<QPushButton*>("btUseOpponentsRules")->click();
     EXPECT_EQ(adopted.size(), 1);
     EXPECT_FALSE(dialog.isVisible());
 
     dialog.ShowDifferences({{"Wildcard Canasta allowed", "Yes", "No"}});
+    EXPECT_TRUE(dialog.isVisible());
     dialog.findChild<QPushButton*>("btHide")->click();
     EXPECT_FALSE(dialog.isVisible());
-    dialog.ShowDifferences({});
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(list->topLevelItemCount(), 0);
 }
 
 }  // namespace
