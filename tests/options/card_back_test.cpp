@@ -8,21 +8,27 @@
 namespace tavolex {
 namespace {
 
-TEST(CardBackRecordTest, MissingValuesReadWithTheTableOrTheDialogDefaults) {
+TEST(CardBackRecordTest, MissingOrOddValuesReadAsDefaultsAndSavingKeepsOnlyWhatTheTypeUses) {
     MemorySettings store;
+    // Missing values: the table and the dialog have different defaults.
     const CardBacks table = LoadCardBacks(store, CardBackDefaults::kTable);
     EXPECT_EQ(table[0].Color, 128);
-    EXPECT_EQ(table[1].Color, 16512);
-    EXPECT_EQ(table[1].Pattern, 0);
-    EXPECT_EQ(table[1].Type, kSolidColorBack);
+    EXPECT_EQ(table[1], (CardBackRecord{kSolidColorBack, 16512, "", 0}));
     const CardBacks dialog = LoadCardBacks(store, CardBackDefaults::kDialog);
     EXPECT_EQ(dialog[1].Color, 128);
     EXPECT_EQ(dialog[0].Pattern, 1);
     EXPECT_EQ(dialog[1].Pattern, 1);
-}
 
-TEST(CardBackRecordTest, SavingWritesTheTypeAndOnlyTheValueItUses) {
-    MemorySettings store;
+    // Odd stored values.
+    MemorySettings odd;
+    odd.WriteValue("Cardback\\Type1", int64_t{9});
+    odd.WriteValue("Cardback\\Pattern1", int64_t{10});
+    odd.WriteValue("Cardback\\Color1", std::string("blue"));
+    odd.WriteValue("Cardback\\Filename1", std::string(400, 'x'));
+    EXPECT_EQ(LoadCardBack(odd, 1, CardBackDefaults::kTable),
+              (CardBackRecord{kSolidColorBack, 16512, std::string(255, 'x'), 0}));
+
+    // Saving writes the type and only the value it uses.
     SaveCardBacks(store, {CardBackRecord{kPatternBack, 4242, "a.bmp", 7},
                           CardBackRecord{kPictureBack, 4242, "/pics/b.png", 3}});
     EXPECT_EQ(ReadInt(store, "Cardback\\Type0", -1), 1);
@@ -31,22 +37,10 @@ TEST(CardBackRecordTest, SavingWritesTheTypeAndOnlyTheValueItUses) {
     EXPECT_FALSE(store.ValueExists("Cardback\\Filename0"));
     EXPECT_EQ(ReadText(store, "Cardback\\Filename1", ""), "/pics/b.png");
     EXPECT_FALSE(store.ValueExists("Cardback\\Pattern1"));
-
+    // The pattern stays stored while the colour is in use.
     SaveCardBack(store, 0, CardBackRecord{kSolidColorBack, 0x00FF00, "", 0});
-    const CardBackRecord back = LoadCardBack(store, 0, CardBackDefaults::kTable);
-    EXPECT_EQ(back.Type, kSolidColorBack);
-    EXPECT_EQ(back.Color, 0x00FF00);
-    EXPECT_EQ(back.Pattern, 7) << "the pattern stays stored while the colour is in use";
-}
-
-TEST(CardBackRecordTest, OddStoredValuesReadAsDefaults) {
-    MemorySettings store;
-    store.WriteValue("Cardback\\Type1", int64_t{9});
-    store.WriteValue("Cardback\\Pattern1", int64_t{10});
-    store.WriteValue("Cardback\\Color1", std::string("blue"));
-    store.WriteValue("Cardback\\Filename1", std::string(400, 'x'));
-    const CardBackRecord back = LoadCardBack(store, 1, CardBackDefaults::kTable);
-    EXPECT_EQ(back, (CardBackRecord{kSolidColorBack, 16512, std::string(255, 'x'), 0}));
+    EXPECT_EQ(LoadCardBack(store, 0, CardBackDefaults::kTable),
+              (CardBackRecord{kSolidColorBack, 0x00FF00, "", 7}));
 }
 
 TEST(CardImageNamesTest, FacesAndPatternsAreNamedBySuitFaceAndLayout) {

@@ -13,7 +13,7 @@
 namespace tavolex {
 namespace {
 
-TEST(CustomizeSettings, DelaySliderRunsFromSlowToFast) {
+TEST(CustomizeSettings, TheDelaySliderRunsFromSlowToFastAndLocksFollowTheGameAndTheLevel) {
     EXPECT_EQ(DelayOfSliderPosition(10), 0);
     EXPECT_EQ(DelayOfSliderPosition(0), 1500);
     EXPECT_EQ(DelaySliderPosition(300), 8);  // the default delay
@@ -22,9 +22,7 @@ TEST(CustomizeSettings, DelaySliderRunsFromSlowToFast) {
     EXPECT_EQ(DelaySliderPosition(100000), 0);
     EXPECT_EQ(DelaySliderPosition(-450), 10);
     EXPECT_EQ(DelaySliderPosition(299), 9);
-}
 
-TEST(CustomizeSettings, LocksFollowTheGameAndTheLevel) {
     EXPECT_FALSE(WindowSizeAvailable(3, 2));  // 1280 x 1024 on a 1024-pixel screen
     EXPECT_TRUE(WindowSizeAvailable(2, 2));
     EXPECT_FALSE(LevelLocked(false, false));
@@ -35,42 +33,35 @@ TEST(CustomizeSettings, LocksFollowTheGameAndTheLevel) {
     EXPECT_FALSE(AggressionEnabled(kAdvanced, false));
 }
 
-CustomizeSettings Changed() {
-    CustomizeSettings values;
-    values.BackgroundColor = 128;
-    values.ShowStatusbar = false;
-    values.ShowTurns = false;
-    values.ShowHighscores = false;
-    values.Level = kAdvanced;
-    values.Aggression = 70;
-    values.DiscardOption = 1;
-    values.Delay = 0;
-    values.CardMovement = false;
-    values.CardSpeed = 3;
-    values.AutoSave = false;
-    values.SelectPlayerOnStartup = false;
-    return values;
-}
+const CustomizeSettings kChanged = {.BackgroundColor = 128,
+                                    .ShowStatusbar = false,
+                                    .ShowTurns = false,
+                                    .ShowHighscores = false,
+                                    .Level = kAdvanced,
+                                    .Aggression = 70,
+                                    .DiscardOption = 1,
+                                    .Delay = 0,
+                                    .CardMovement = false,
+                                    .CardSpeed = 3,
+                                    .AutoSave = false,
+                                    .SelectPlayerOnStartup = false};
 
-TEST(CustomizeSettings, WhatIsStoredIsWhatTheNextStartReads) {
+TEST(CustomizeSettings, WhatIsStoredIsWhatTheNextStartReadsAndANetworkGameKeepsTheLevel) {
     HeadlessGame game;
-    StoreCustomizeSettings(game.settings, Changed(), false);
-    EXPECT_EQ(CustomizeSettingsFrom(ReadStartupSettings(game.settings, ""), 0), Changed());
+    StoreCustomizeSettings(game.settings, kChanged, false);
+    EXPECT_EQ(CustomizeSettingsFrom(ReadStartupSettings(game.settings, ""), 0), kChanged);
     EXPECT_EQ(ReadText(game.settings, "Settings\\Level", ""), "Advanced");
     EXPECT_EQ(ReadText(game.settings, "Settings\\Mouse Options", ""), "Double Right Click");
     EXPECT_FALSE(ReadBool(game.settings, "Settings\\Card Movement", true));
     // The window stores its size itself, on exit.
     EXPECT_FALSE(game.settings.ValueExists("Settings\\Resolution"));
-}
 
-TEST(CustomizeSettings, NetworkGameKeepsTheLevel) {
-    HeadlessGame game;
     game.settings.WriteValue("Settings\\Level", std::string("Expert"));
     game.table.NetworkActive = true;
     game.table.ComputerLevel = kRemotePlayer;
     game.table.SavedComputerLevel = kExpert;
-    StoreCustomizeSettings(game.settings, Changed(), true);
-    ApplyCustomizeSettings(game.table, Changed());
+    StoreCustomizeSettings(game.settings, kChanged, true);
+    ApplyCustomizeSettings(game.table, kChanged);
     EXPECT_EQ(ReadText(game.settings, "Settings\\Level", ""), "Expert");
     EXPECT_EQ(game.table.ComputerLevel, kRemotePlayer);
     EXPECT_EQ(game.table.SavedComputerLevel, kExpert);
@@ -85,7 +76,7 @@ TEST(CustomizeSettings, ApplyingSetsTheTableAndAutosaveOffDeletesTheFile) {
     std::ofstream(autosave) << "TavolexSavedGame";
     game.table.ProgramFolder = folder.string() + "/";
 
-    CustomizeSettings values = Changed();
+    CustomizeSettings values = kChanged;
     values.AutoSave = true;
     ApplyCustomizeSettings(game.table, values);
     EXPECT_TRUE(std::filesystem::exists(autosave));
