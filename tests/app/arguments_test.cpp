@@ -12,14 +12,10 @@
 namespace tavolex::cli {
 namespace {
 
-ParsedArguments Parse(std::vector<std::string> arguments) {
-    return ParseArguments(arguments);
-}
-
 TEST(Arguments, PlayTakesItsFileOptionsAndActionsInAnyOrder) {
     const ParsedArguments parsed =
-        Parse({"play", "game.tvx", "draw", "--level", "Expert", "meld:heartb", "--seed", "9",
-               "wild:10", "--set", "Settings\\Number of Canastas=2", "key:Ctrl+F11"});
+        ParseArguments({"play", "game.tvx", "draw", "--level", "Expert", "meld:heartb", "--seed",
+                        "9", "wild:10", "--set", "Settings\\Number of Canastas=2", "key:Ctrl+F11"});
     ASSERT_TRUE(parsed.options) << parsed.error;
     const Options& options = *parsed.options;
     EXPECT_EQ(options.command, Command::Play);
@@ -36,18 +32,19 @@ TEST(Arguments, PlayTakesItsFileOptionsAndActionsInAnyOrder) {
     EXPECT_TRUE(options.actions[3].ctrl);
 }
 
-TEST(Arguments, MatchMonkeyAndNetplayNeedTheirOptions) {
-    const ParsedArguments match = Parse({"match", "--player", "beginner", "--opponent", "expert",
-                                         "--matches", "3", "--seed", "4", "--json"});
+TEST(Arguments, MatchMonkeyAndNetplayNeedTheirOptionsAndRepeatTheirRules) {
+    const ParsedArguments match =
+        ParseArguments({"match", "--player", "beginner", "--opponent", "expert", "--matches", "3",
+                        "--seed", "4", "--json"});
     ASSERT_TRUE(match.options) << match.error;
     EXPECT_EQ(match.options->playerLevel, kBeginner);
     EXPECT_EQ(match.options->opponentLevel, kExpert);
     EXPECT_EQ(match.options->matches, 3);
     EXPECT_TRUE(match.options->json);
 
-    const ParsedArguments netplay =
-        Parse({"netplay", "--server", "127.0.0.1:4444", "--nick", "ann", "--accept", "--matches",
-               "3", "--seed", "4", "--policy", "expert", "--match-hands", "2"});
+    const ParsedArguments netplay = ParseArguments(
+        {"netplay", "--server", "127.0.0.1:4444", "--nick", "ann", "--accept", "--matches", "3",
+         "--seed", "4", "--policy", "expert", "--match-hands", "2"});
     ASSERT_TRUE(netplay.options) << netplay.error;
     EXPECT_EQ(netplay.options->server.server, "127.0.0.1");
     EXPECT_EQ(netplay.options->server.port, 4444);
@@ -55,12 +52,21 @@ TEST(Arguments, MatchMonkeyAndNetplayNeedTheirOptions) {
     EXPECT_EQ(netplay.options->policyLevel, kExpert);
     EXPECT_EQ(netplay.options->matchHands, 2);
 
-    EXPECT_EQ(Parse({"monkey", "--opponent", "advanced", "--hands", "2"}).error,
+    EXPECT_EQ(ParseArguments({"monkey", "--opponent", "advanced", "--hands", "2"}).error,
               "monkey needs --seed");
-    EXPECT_EQ(Parse({"deal", "--seed", "1"}).error, "deal needs --out");
+    EXPECT_EQ(ParseArguments({"deal", "--seed", "1"}).error, "deal needs --out");
+
+    // Rules and settings are repeated in the command line's own form.
+    const ParsedArguments monkey =
+        ParseArguments({"monkey", "--opponent", "expert", "--hands", "5", "--seed", "3", "--set",
+                        "Settings\\Three Block=1", "--standard-rules", "--progress"});
+    ASSERT_TRUE(monkey.options) << monkey.error;
+    EXPECT_TRUE(monkey.options->progress);
+    EXPECT_EQ(SettingsArguments(*monkey.options),
+              " --standard-rules --set \"Settings\\Three Block=1\"");
 }
 
-TEST(Arguments, BadArgumentsGiveOneLineReasons) {
+TEST(Arguments, BadArgumentsAndBadInputGiveOneLineReasons) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{},
          "missing command: deal, show, play, match, monkey, settings, lobby, netplay, "
@@ -95,24 +101,12 @@ TEST(Arguments, BadArgumentsGiveOneLineReasons) {
         EXPECT_FALSE(parsed.options);
         EXPECT_EQ(parsed.error, error);
     }
-}
-
-TEST(Arguments, BadInputExitsWithStatusTwoAndOneLine) {
+    // Bad input exits with status 2 and one line.
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunCli({"show", "/no/such/folder/game.tvx"}, out, err), kExitBadInput);
     EXPECT_EQ(err.str(), "tavolex-cli: cannot read /no/such/folder/game.tvx\n");
     EXPECT_EQ(out.str(), "");
-}
-
-TEST(Arguments, RulesAndSettingsAreRepeatedInTheCommandLinesOwnForm) {
-    const ParsedArguments parsed =
-        ParseArguments({"monkey", "--opponent", "expert", "--hands", "5", "--seed", "3", "--set",
-                        "Settings\\Three Block=1", "--standard-rules", "--progress"});
-    ASSERT_TRUE(parsed.options) << parsed.error;
-    EXPECT_TRUE(parsed.options->progress);
-    EXPECT_EQ(SettingsArguments(*parsed.options),
-              " --standard-rules --set \"Settings\\Three Block=1\"");
 }
 
 }  // namespace

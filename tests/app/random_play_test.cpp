@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/cli/random_actions.h"
-#include "game/table_invariants.h"
 #include "computer/computer_turn.h"
 #include "game/rule_options.h"
+#include "game/table_invariants.h"
 #include "position.h"
 #include "scripted_opponent.h"
 
@@ -70,7 +70,7 @@ TEST(RandomPlay, ALostCardIsReportedWithTheActionsThatLedThere) {
     EXPECT_EQ(opponent.turnsPlayed, 1);
 }
 
-TEST(TableInvariants, ACardOutOfItsColumnOrATallyWithoutItsCanastaIsFound) {
+TEST(TableInvariants, AMisplacedCardOrTallyIsFoundAndARefusalChangesNothingButItsError) {
     HeadlessGame game;
     test::BuildPosition(game,
                         {.playerHand = "heart4 spade6", .playerMelds = "spade9 club9 heart9"});
@@ -83,10 +83,8 @@ TEST(TableInvariants, ACardOutOfItsColumnOrATallyWithoutItsCanastaIsFound) {
     game.state().PlayerTally.CanastaKind[8] = kNaturalCanasta;
     game.state().PlayerTally.canastaCount = 1;
     EXPECT_EQ(CheckTableInvariants(game.table), "the player's canasta in column 8 holds 3 cards");
-}
 
-TEST(TableInvariants, ARefusalMayShowItsErrorButChangeNothingElse) {
-    HeadlessGame game;
+    // A refusal may show its error but change nothing else.
     test::BuildPosition(game, {.playerHand = "heart4 spade6"});
     const GameState before = game.state();
     GameState after = before;

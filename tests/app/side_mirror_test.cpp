@@ -30,48 +30,39 @@ void RememberTakenCards(GameState& state) {
     PushCard(state.KnownOpponentCards, state.OpponentHand.cards[2]);
 }
 
-TEST(SideMirror, MirroringAndBackRestoresTheTableExactly) {
+TEST(SideMirror, TheComputerSeesThePlayersSideAsItsOwnAndAllIsRestoredAfterwards) {
     HeadlessGame game;
     BuildPosition(game, kMidHand);
     RememberTakenCards(game.state());
     game.table.computer.HoldThrees = 1;
+    const GameState before = game.state();
     ComputerMemory playerSide;
     playerSide.DiscardingRank = 9;
-    const GameState before = game.state();
-    { SideMirror mirror(game.table, playerSide); }
+    {
+        SideMirror mirror(game.table, playerSide);
+        const GameState& state = game.state();
+        const TableLayout& layout = game.table.layout;
+        EXPECT_EQ(Names(state.OpponentHand), Names(before.PlayerHand));
+        EXPECT_EQ(state.OpponentHand.cards[1].x, layout.LeftMargin + state.HandOverlap);
+        EXPECT_EQ(Names(state.PlayerHand), Names(before.OpponentHand));
+        EXPECT_EQ(state.PlayerHand.cards[0].x, layout.ColumnLeft(state.PlayerHand.cards[0].rank));
+        // The canasta of sevens now lies on the opponent's canasta row, still in its column.
+        EXPECT_EQ(CountInColumn(state.OpponentMelds, layout, kSevenColumn), 7);
+        EXPECT_EQ(state.OpponentMelds.cards[0].y, layout.OpponentMeldTop - kCardStep);
+        EXPECT_EQ(state.OpponentTally, before.PlayerTally);
+        EXPECT_EQ(state.PlayerTally, before.OpponentTally);
+        EXPECT_EQ(state.OpponentScore, 1200);
+        EXPECT_EQ(state.PlayerScore, 3100);
+        // Sevens, two jokers and aces; the red three counts nothing.
+        EXPECT_EQ(state.OpponentMeldPoints, 6 * 5 + 50 + 3 * 20);
+        EXPECT_EQ(state.PlayerMinimum, 120);
+        EXPECT_EQ(Names(state.KnownPlayerCards), Names(before.KnownOpponentCards));
+        EXPECT_EQ(Names(state.KnownOpponentCards), Names(before.KnownPlayerCards));
+        EXPECT_EQ(game.table.computer.DiscardingRank, 9);
+    }
     EXPECT_EQ(game.state(), before);
     EXPECT_EQ(game.table.computer.HoldThrees, 1);
     EXPECT_EQ(playerSide.DiscardingRank, 9);
-}
-
-TEST(SideMirror, TheComputerSeesThePlayersSideAsItsOwn) {
-    HeadlessGame game;
-    BuildPosition(game, kMidHand);
-    RememberTakenCards(game.state());
-    const GameState before = game.state();
-    ComputerMemory playerSide;
-    playerSide.DiscardingRank = 9;
-    SideMirror mirror(game.table, playerSide);
-
-    const GameState& state = game.state();
-    const TableLayout& layout = game.table.layout;
-    EXPECT_EQ(Names(state.OpponentHand), Names(before.PlayerHand));
-    EXPECT_EQ(state.OpponentHand.cards[1].x, layout.LeftMargin + state.HandOverlap);
-    EXPECT_EQ(Names(state.PlayerHand), Names(before.OpponentHand));
-    EXPECT_EQ(state.PlayerHand.cards[0].x, layout.ColumnLeft(state.PlayerHand.cards[0].rank));
-    // The canasta of sevens now lies on the opponent's canasta row, still in its column.
-    EXPECT_EQ(CountInColumn(state.OpponentMelds, layout, kSevenColumn), 7);
-    EXPECT_EQ(state.OpponentMelds.cards[0].y, layout.OpponentMeldTop - kCardStep);
-    EXPECT_EQ(state.OpponentTally, before.PlayerTally);
-    EXPECT_EQ(state.PlayerTally, before.OpponentTally);
-    EXPECT_EQ(state.OpponentScore, 1200);
-    EXPECT_EQ(state.PlayerScore, 3100);
-    // Sevens, two jokers and aces; the red three counts nothing.
-    EXPECT_EQ(state.OpponentMeldPoints, 6 * 5 + 50 + 3 * 20);
-    EXPECT_EQ(state.PlayerMinimum, 120);
-    EXPECT_EQ(Names(state.KnownPlayerCards), Names(before.KnownOpponentCards));
-    EXPECT_EQ(Names(state.KnownOpponentCards), Names(before.KnownPlayerCards));
-    EXPECT_EQ(game.table.computer.DiscardingRank, 9);
 }
 
 // Lays a card on the opponent's side as the computer does: up from the column's anchor.
