@@ -68,17 +68,15 @@ TEST(WebServices, OnlyTheLosingSideOrBothAfterADrawReport) {
               "Ben%27s%20score%3A 5230%0D%0ATimestamp: 07%2F12%2F2026%2013%3A05%3A09%0D%0A");
 }
 
-TEST(WebServices, AddressesJoinTheConfiguredServer) {
+TEST(WebServices, AddressesJoinTheConfiguredServerAndTheProxyPortDefaultsTo80) {
     MemorySettings settings;
     EXPECT_EQ(WebAddress(ReadWebServer(settings), kVersionPath),
               "http://localhost:8080/version.txt");
     settings.WriteValue("Network\\WebServer", std::string("http://games.example.org/ "));
     EXPECT_EQ(WebAddress(ReadWebServer(settings), kHomePagePath), "http://games.example.org/");
     EXPECT_EQ(SpacesEscaped("http://h/a b c"), "http://h/a%20b%20c");
-}
 
-TEST(WebServices, ProxySettingsDefaultToPort80) {
-    MemorySettings settings;
+    // The proxy's port is 80 unless a number is stored.
     EXPECT_EQ(ReadProxySettings(settings), (ProxySettings{"", 80, "", ""}));
     settings.WriteValue("Network\\ProxyServer", std::string("proxy.lan"));
     settings.WriteValue("Network\\ProxyPort", std::string("3128"));

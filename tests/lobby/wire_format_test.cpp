@@ -50,7 +50,7 @@ TEST(WireFormat, FramesSurviveAnySplitWithEveryByteValue) {
     }
 }
 
-TEST(WireFormat, OversizeIsRefusedFromItsLengthAlone) {
+TEST(WireFormat, OversizeIsRefusedFromItsLengthAloneAndMalformedFramesStayBad) {
     EXPECT_TRUE(EncodeEvent(kEventMotdLine, std::string(kMaxFrameSize - 8, 'x')));
     EXPECT_FALSE(EncodeEvent(kEventMotdLine, std::string(kMaxFrameSize - 7, 'x')));
 
@@ -61,9 +61,8 @@ TEST(WireFormat, OversizeIsRefusedFromItsLengthAlone) {
     EXPECT_EQ(decoder.Next(header, frame), Status::kBad);
     EXPECT_EQ(decoder.Buffered(), 0u);
     EXPECT_EQ(decoder.Error(), "Frame too large");
-}
 
-TEST(WireFormat, MalformedFramesAreBadAndStayBad) {
+    // Malformed frames are bad, and the decoder stays bad.
     const struct {
         std::string bytes;
         const char* error;
@@ -73,14 +72,13 @@ TEST(WireFormat, MalformedFramesAreBadAndStayBad) {
         {std::string("\x00\x00\x00\x03\x07\xD0\x00", 7), "Malformed frame"},  // half a field length
     };
     for (const auto& c : cases) {
-        FrameDecoder decoder;
+        FrameDecoder malformed;
         std::string_view input = c.bytes;
-        Frame frame;
-        EXPECT_EQ(decoder.Next(input, frame), Status::kBad);
-        EXPECT_EQ(decoder.Error(), c.error);
+        EXPECT_EQ(malformed.Next(input, frame), Status::kBad);
+        EXPECT_EQ(malformed.Error(), c.error);
         const std::string good = *EncodeEvent(kEventLoggedIn, "");
         std::string_view after = good;
-        EXPECT_EQ(decoder.Next(after, frame), Status::kBad);
+        EXPECT_EQ(malformed.Next(after, frame), Status::kBad);
     }
 }
 
