@@ -1,14 +1,13 @@
 // The real tavolex-server as a child process on free loopback ports, spoken to over real sockets.
-#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <netinet/in.h>
-#include <netinet/tcp.h>
 #include <poll.h>
 #include <signal.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <boost/asio/connect.hpp>
+#include <boost/asio/ip/tcp.hpp>
+#include <boost/asio/write.hpp>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -25,22 +24,11 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
+namespace asio = boost::asio;
+using asio::ip::tcp;
 
-int ConnectLoopback(int port, int receiveBuffer = 0) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    if (receiveBuffer > 0)
-        setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &receiveBuffer, sizeof receiveBuffer);
-    const int one = 1;
-    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(fd);
-        throw std::runtime_error("cannot connect to port " + std::to_string(port));
-    }
-    return fd;
+tcp::endpoint Loopback(int port) {
+    return {asio::ip::address_v4::loopback(), static_cast<unsigned short>(port)};
 }
 
 // Milliseconds left until `deadline`, at least 0.
@@ -115,19 +103,16 @@ std::string LoginFrames(const std::string& nickname, bool registering) {
 // A client on a raw socket; `receiveBuffer` > 0 shrinks the socket's receive buffer.
 class RawClient {
   public:
-    explicit RawClient(int port, int receiveBuffer = 0)
-        : socket_(ConnectLoopback(port, receiveBuffer)) {}
-    ~RawClient() { ::close(socket_); }
-    RawClient(const RawClient&) = delete;
-    RawClient& operator=(const RawClient&) = delete;
-
+    explicit RawClient(int port, int receiveBuffer = 0) {
+        socket_.open(tcp::v4());
+        if (receiveBuffer > 0)
+            socket_.set_option(asio::socket_base::receive_buffer_size(receiveBuffer));
+        socket_.set_option(tcp::no_delay(true));
+        socket_.connect(Loopback(port));
+    }
     void SendBytes(const std::string& bytes) {
-        for (std::size_t sent = 0; sent < bytes.size();) {
-            const ssize_t count =
-                ::send(socket_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-            if (count <= 0) return;
-            sent += static_cast<std::size_t>(count);
-        }
+        boost::system::error_code ignored;  // a closed connection shows when reading
+        asio::write(socket_, asio::buffer(bytes), ignored);
     }
     void Send(RequestKind kind, const std::vector<std::string>& fields = {}) {
         SendBytes(*EncodeFrame(kind, std::vector<std::string_view>(fields.begin(), fields.end())));
@@ -145,13 +130,13 @@ class RawClient {
             pending_.erase(0, pending_.size() - input.size());
             if (status == FrameDecoder::Status::kFrame) return frame;
             if (status == FrameDecoder::Status::kBad || closed_) return std::nullopt;
-            pollfd wait{socket_, POLLIN, 0};
+            pollfd wait{socket_.native_handle(), POLLIN, 0};
             if (poll(&wait, 1, static_cast<int>(Remaining(deadline).count())) <= 0)
                 return std::nullopt;
             char buffer[16 * 1024];
-            const ssize_t count = ::recv(socket_, buffer, sizeof buffer, 0);
-            if (count <= 0) closed_ = true;
-            if (count > 0) pending_.append(buffer, static_cast<std::size_t>(count));
+            boost::system::error_code error;
+            pending_.append(buffer, socket_.read_some(asio::buffer(buffer), error));
+            closed_ = error.failed();
         }
     }
     // Reads until an event of `code` arrives; its text, or nothing.
@@ -171,7 +156,8 @@ class RawClient {
     }
 
   private:
-    int socket_;
+    asio::io_context io_;
+    tcp::socket socket_{io_};
     FrameDecoder decoder_;
     std::string pending_;
     bool closed_ = false;
@@ -179,14 +165,9 @@ class RawClient {
 
 // An HTTP GET on the loopback port: the status code and the body.
 std::pair<int, std::string> HttpGet(int port, const std::string& target) {
-    const int fd = ConnectLoopback(port);
-    const std::string request = "GET " + target + " HTTP/1.0\r\nHost: localhost\r\n\r\n";
-    ::send(fd, request.data(), request.size(), MSG_NOSIGNAL);
-    std::string response;
-    char buffer[4096];
-    for (ssize_t count; (count = ::recv(fd, buffer, sizeof buffer, 0)) > 0;)
-        response.append(buffer, static_cast<std::size_t>(count));
-    ::close(fd);
+    tcp::iostream http(Loopback(port));
+    http << "GET " << target << " HTTP/1.0\r\nHost: localhost\r\n\r\n" << std::flush;
+    const std::string response{std::istreambuf_iterator<char>(http), {}};
     const auto bodyStart = response.find("\r\n\r\n");
     if (response.size() < 12 || bodyStart == std::string::npos) return {0, response};
     return {std::stoi(response.substr(9, 3)), response.substr(bodyStart + 4)};
