@@ -20,9 +20,8 @@ TEST(CardBackRecordTest, MissingOrOddValuesReadAsDefaultsAndSavingKeepsOnlyWhatT
     const CardBacks dialog = LoadCardBacks(store, CardBackDefaults::kDialog);
     EXPECT_EQ(dialog[1].Color, 128);
     EXPECT_EQ(dialog[0].Pattern, 1);
-    EXPECT_EQ(dialog[1].Pattern, 1);
 
-    // Odd stored values.
+    // Odd stored values fall back to the defaults; a long file name is cut.
     MemorySettings odd;
     odd.WriteValue("Cardback\\Type1", int64_t{9});
     odd.WriteValue("Cardback\\Pattern1", int64_t{10});
@@ -47,32 +46,23 @@ TEST(CardBackRecordTest, MissingOrOddValuesReadAsDefaultsAndSavingKeepsOnlyWhatT
 }
 
 TEST(CardImageNamesTest, FacesAndPatternsAreNamedBySuitFaceAndLayout) {
-    EXPECT_EQ(FaceImageName(0, 0), "spade2640");
     EXPECT_EQ(FaceImageName(3 * 13 + 9, 1), "heartb800");
-    EXPECT_EQ(FaceImageName(2 * 13 + 8, 2), "diamond101024");
-    EXPECT_EQ(FaceImageName(1 * 13 + 12, 3), "cluba1024");
     EXPECT_EQ(FaceImageName(kJokerImage, 3), "joker1024");
-    EXPECT_EQ(PatternImageName(0, 1), "beach800");
     EXPECT_EQ(PatternImageName(9, 0), "shell640");
 }
 
 // Cards of 53 x 81: five across, two down, five pixels apart; a point between cells hits nothing.
 TEST(PatternGridTest, CellsLieInAGridAndAPointHitsTheCellItLiesIn) {
-    EXPECT_EQ(PatternCellOrigin(0, 53, 81).x, 5);
-    EXPECT_EQ(PatternCellOrigin(4, 53, 81).x, 4 * 58 + 5);
-    EXPECT_EQ(PatternCellOrigin(4, 53, 81).y, 5);
-    EXPECT_EQ(PatternCellOrigin(7, 53, 81).x, 2 * 58 + 5);
-    EXPECT_EQ(PatternCellOrigin(7, 53, 81).y, 86 + 5);
     EXPECT_EQ(PatternGridExtent(53, 81).x, 5 * 58 + 5);
     EXPECT_EQ(PatternGridExtent(53, 81).y, 2 * 86 + 5);
+    // Both sides of each edge of a cell.
     EXPECT_EQ(PatternCellAt(5, 5, 53, 81), 0);
+    EXPECT_EQ(PatternCellAt(4, 40, 53, 81), -1);
     EXPECT_EQ(PatternCellAt(57, 85, 53, 81), 0);
     EXPECT_EQ(PatternCellAt(58, 40, 53, 81), -1);
-    EXPECT_EQ(PatternCellAt(63, 40, 53, 81), 1);
-    EXPECT_EQ(PatternCellAt(30, 88, 53, 81), -1);
+    EXPECT_EQ(PatternCellAt(30, 86, 53, 81), -1);
+    EXPECT_EQ(PatternCellAt(30, 4, 53, 81), -1);
     EXPECT_EQ(PatternCellAt(4 * 58 + 5 + 52, 91 + 80, 53, 81), 9);
-    EXPECT_EQ(PatternCellAt(4 * 58 + 5 + 53, 100, 53, 81), -1);
-    EXPECT_EQ(PatternCellAt(2, 2, 53, 81), -1);
 }
 
 }  // namespace
