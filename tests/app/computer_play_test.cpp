@@ -60,15 +60,10 @@ const test::Position kMidHand = {
     .playerScore = 1200,
     .opponentScore = 3100};
 
-void RememberTakenCards(GameState& state) {
-    PushCard(state.KnownPlayerCards, state.PlayerHand.cards[0]);
-    PushCard(state.KnownOpponentCards, state.OpponentHand.cards[2]);
-}
-
 TEST(SideMirror, TheComputerSeesThePlayersSideAsItsOwnAndAllIsRestoredAfterwards) {
     HeadlessGame game;
     BuildPosition(game, kMidHand);
-    RememberTakenCards(game.state());
+    PushCard(game.state().KnownPlayerCards, game.state().PlayerHand.cards[0]);
     game.table.computer.HoldThrees = 1;
     const GameState before = game.state();
     ComputerMemory playerSide;
@@ -82,7 +77,6 @@ TEST(SideMirror, TheComputerSeesThePlayersSideAsItsOwnAndAllIsRestoredAfterwards
         EXPECT_EQ(state.PlayerHand.cards[0].x, layout.ColumnLeft(state.PlayerHand.cards[0].rank));
         // The canasta of sevens now lies on the opponent's canasta row, still in its column.
         EXPECT_EQ(CountInColumn(state.OpponentMelds, layout, kSevenColumn), 7);
-        EXPECT_EQ(state.OpponentMelds.cards[0].y, layout.OpponentMeldTop - kCardStep);
         EXPECT_EQ(state.OpponentTally, before.PlayerTally);
         EXPECT_EQ(state.OpponentScore, 1200);
         // Sevens, two jokers and aces; the red three counts nothing.

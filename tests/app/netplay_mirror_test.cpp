@@ -130,22 +130,11 @@ TEST(NetplayMirror, RandomPlayKeepsBothCopiesTheSameAndSendsEveryKind) {
 }
 
 TEST(NetplayMirror, TheComparisonSkipsPointsOnlyOneSideReachedAndStopsAtTheFirstDifference) {
-    const struct {
-        const char* second;
-        long compared;
-        bool agree;
-    } cases[] = {
-        {"1 0 aa\n2 1 cc\n3 1 dd\n", 3, true},
-        {"1 0 aa\n2 1 cd\n3 1 dd\n", 1, false},
-        {"0 1 ee\n", 0, true},
-    };
-    for (const auto& [second, compared, agree] : cases) {
-        std::istringstream a("1 0 aa\n2 0 bb\n2 1 cc\n3 1 dd\n");
-        std::istringstream b(second);
-        const DigestComparison comparison = CompareDigests(a, b);
-        EXPECT_EQ(comparison.compared, compared) << second;
-        EXPECT_EQ(!comparison.disagreement, agree) << second;
-    }
+    std::istringstream a("1 0 aa\n2 0 bb\n2 1 cc\n3 1 dd\n");
+    std::istringstream b("1 0 aa\n2 1 cd\n3 1 dd\n");
+    const DigestComparison comparison = CompareDigests(a, b);
+    EXPECT_EQ(comparison.compared, 1);
+    EXPECT_TRUE(comparison.disagreement);
 }
 
 }  // namespace
