@@ -104,7 +104,6 @@ TEST_F(LobbyTest, LoginRegistrationAndNames) {
         {RequestKind::kRegister, "SeventeenLetters1", "4061 SeventeenLetters1"},
         {RequestKind::kRegister, "A", badName},
         {RequestKind::kRegister, "Bo b", badName},
-        {RequestKind::kLogin, "Bo b", "4150 Bo b"},
     };
     for (const auto& c : cases) {
         Send(other, c.kind, {c.nickname, "abcdefg", "Tavolex501"});
@@ -251,9 +250,6 @@ TEST_F(LobbyTest, BrokenClientsAreRefusedAndClosed) {
         std::string text;
     } cases[] = {
         {false, {static_cast<std::uint16_t>(RequestKind::kGetMotd), {}}, "Please log in first."},
-        {false,
-         {static_cast<std::uint16_t>(RequestKind::kPublicMessage), {"hi"}},
-         "Please log in first."},
         {true, {static_cast<std::uint16_t>(RequestKind::kJoinRoom), {}}, "Malformed request."},
         {true, {2150, {"me"}}, "Unknown request."},
     };

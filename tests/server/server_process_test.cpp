@@ -203,7 +203,7 @@ class ServerProcessTest : public ::testing::Test {
     std::unique_ptr<ServerProcess> server_;
 };
 
-TEST_F(ServerProcessTest, OneServerReadsFramesInAnyPiecesRefusesBadOnesAndServesTheWeb) {
+TEST_F(ServerProcessTest, FramesInAnyPiecesBadFramesTheWebAndAClientThatNeverReads) {
     Start({"--public-host", "lobby.example.test"});
     // Frames arrive byte by byte or in one burst.
     auto slow = Connected();
@@ -240,10 +240,8 @@ TEST_F(ServerProcessTest, OneServerReadsFramesInAnyPiecesRefusesBadOnesAndServes
     EXPECT_NE(home.find("<td>A b</td>"), std::string::npos);
     EXPECT_NE(home.find("<td>&lt;b&gt;</td>"), std::string::npos);
     EXPECT_EQ(home.find("Evil"), std::string::npos);
-}
 
-TEST_F(ServerProcessTest, AClientThatNeverReadsIsDroppedAndOthersGoOn) {
-    Start();
+    // A client that never reads is dropped and the others go on.
     auto sender = LoggedIn("Sender");
     auto sleeper = LoggedIn("Sleeper", 4096);
     const std::string bulk(8000, '\xFE');
@@ -258,8 +256,22 @@ TEST_F(ServerProcessTest, AClientThatNeverReadsIsDroppedAndOthersGoOn) {
     EXPECT_EQ(sender->WaitFor(kEventPublicMessage), "Sender still here");
 }
 
-TEST_F(ServerProcessTest, TwoLoginsRacingForOneNicknameNeverBothSucceed) {
+TEST_F(ServerProcessTest, ACrashedClientIsReplacedAtTheNextLogin) {
+    Start({"--replace-silent-seconds", "1", "--ping-seconds", "1"});
+    auto watcher = LoggedIn("Watcher");
+    auto crashed = LoggedIn("Anna");  // from now on it answers nothing
+    std::this_thread::sleep_for(1500ms);
+    auto again = Connected();
+    again->LogIn("Anna", false);
+    EXPECT_EQ(again->WaitFor(kEventLoggedIn), "Anna");
+    EXPECT_EQ(crashed->WaitFor(kEventError), "You have logged in again from another place.");
+    EXPECT_TRUE(crashed->WaitForClose());
+    EXPECT_EQ(watcher->WaitFor(kEventUserLeft), "Anna");
+}
+
+TEST_F(ServerProcessTest, RacingLoginsAKilledServerAndASignalStopsItCleanly) {
     Start();
+    // Two logins racing for one nickname never both succeed.
     LoggedIn("Anna")->Send(RequestKind::kDisconnect);
     for (int round = 0; round < 5; ++round) {
         RawClient first(server_->lobbyPort), second(server_->lobbyPort);
@@ -276,23 +288,8 @@ TEST_F(ServerProcessTest, TwoLoginsRacingForOneNicknameNeverBothSucceed) {
         EXPECT_EQ(loggedIn, 1);
         EXPECT_EQ(refused, 1);
     }
-}
 
-TEST_F(ServerProcessTest, ACrashedClientIsReplacedAtTheNextLogin) {
-    Start({"--replace-silent-seconds", "1", "--ping-seconds", "1"});
-    auto watcher = LoggedIn("Watcher");
-    auto crashed = LoggedIn("Anna");  // from now on it answers nothing
-    std::this_thread::sleep_for(1500ms);
-    auto again = Connected();
-    again->LogIn("Anna", false);
-    EXPECT_EQ(again->WaitFor(kEventLoggedIn), "Anna");
-    EXPECT_EQ(crashed->WaitFor(kEventError), "You have logged in again from another place.");
-    EXPECT_TRUE(crashed->WaitForClose());
-    EXPECT_EQ(watcher->WaitFor(kEventUserLeft), "Anna");
-}
-
-TEST_F(ServerProcessTest, AKilledServerKeepsEveryConfirmedAccountAndASignalStopsItCleanly) {
-    Start();
+    // A killed server keeps every confirmed account.
     std::vector<std::unique_ptr<RawClient>> clients;
     for (int i = 0; i < 20; ++i) clients.push_back(LoggedIn("Player" + std::to_string(i)));
     EXPECT_EQ(server_->Stop(SIGKILL), 128 + SIGKILL);
