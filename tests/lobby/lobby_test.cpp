@@ -154,9 +154,7 @@ TEST(LobbyEvents, EachCodeDoesItsPart) {
         const char* calls;  // library calls made
         uint8_t state;
     } cases[] = {
-        {1991, "\r", "", "", kLobbyOffline},
         {1992, "Server is shutting down\r", "Unknown error: Server is shutting down", bye, 0},
-        {2040, "ben hello  there\r", "ben: hello  there", "", kLobbyAvailable},
         {2071, "ben\r", "", "GetAllRooms Tavolex501", kLobbyAvailable},
         {2072, "ben\r", "", "GetAllRooms Tavolex501", kLobbyAvailable},
         {2110, "\r", " | === Message of the Day ===", "", kLobbyAvailable},
