@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "app/cli/random_actions.h"
-#include "game/table_invariants.h"
 #include "computer/computer_turn.h"
 #include "game/rule_options.h"
+#include "game/table_invariants.h"
 #include "position.h"
 #include "scripted_opponent.h"
 
@@ -70,24 +70,19 @@ TEST(RandomPlay, ALostCardIsReportedWithTheActionsThatLedThere) {
     EXPECT_EQ(opponent.turnsPlayed, 1);
 }
 
-TEST(TableInvariants, ACardOutOfItsColumnOrATallyWithoutItsCanastaIsFound) {
+TEST(TableInvariants, AMisplacedCardOrTallyIsFoundAndARefusalChangesNothingButItsError) {
     HeadlessGame game;
     test::BuildPosition(game,
                         {.playerHand = "heart4 spade6", .playerMelds = "spade9 club9 heart9"});
     EXPECT_EQ(CheckTableInvariants(game.table), "");
     game.state().PlayerMelds.cards[0].x += game.table.layout.ColumnPitch;
     EXPECT_EQ(CheckTableInvariants(game.table), "spade9 lies in meld column 9");
-
-    test::BuildPosition(game,
-                        {.playerHand = "heart4 spade6", .playerMelds = "spade9 club9 heart9"});
+    game.state().PlayerMelds.cards[0].x -= game.table.layout.ColumnPitch;
     game.state().PlayerTally.CanastaKind[8] = kNaturalCanasta;
     game.state().PlayerTally.canastaCount = 1;
     EXPECT_EQ(CheckTableInvariants(game.table), "the player's canasta in column 8 holds 3 cards");
-}
 
-TEST(TableInvariants, ARefusalMayShowItsErrorButChangeNothingElse) {
-    HeadlessGame game;
-    test::BuildPosition(game, {.playerHand = "heart4 spade6"});
+    // A refusal may show its error but change nothing else.
     const GameState before = game.state();
     GameState after = before;
     after.ErrorCode = 4;

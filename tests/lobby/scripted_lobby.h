@@ -13,6 +13,13 @@
 
 namespace tavolex {
 
+// Recorded lines as one text, joined by " | ".
+inline std::string Joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) text += (i ? " | " : "") + lines[i];
+    return text;
+}
+
 class ScriptedGameServer : public GameServer {
   public:
     int GS_Connect(const std::string& host, int port, GameServerWindow*) override {
