@@ -220,6 +220,16 @@ TEST_F(PileTake, ForcedOnMeldsOfThreeToSixAndOnSmallCanastas) {
     EXPECT_FALSE(IsForcedForOpponent(game.table));
 }
 
+// A natural pair takes the pile onto a canasta of its rank only while the rule allows it.
+TEST_F(PileTake, AddToCanastaLetsAPairTakeThePileOntoACanasta) {
+    for (const bool addToCanasta : {true, false}) {
+        game.table.rules().AddToCanasta = addToCanasta;
+        Build(ToDraw("heart9 diamond9 spade5", "spade9 club9 heart9 spade9 club9 joker club2",
+                     "spade4 diamond9", kFrozen));
+        EXPECT_EQ(PileMayBeTaken(game.table, true), addToCanasta) << addToCanasta;
+    }
+}
+
 TEST(DiscardRule, WildCardsFreezeAndRedThreesNeedTheThreeBlockRule) {
     HeadlessGame game;
     auto discard = [&](const char* name) {
