@@ -143,40 +143,40 @@ TEST_F(PileTake, ATopCardThatDoesNotCountRaisesTheMinimum) {
     EXPECT_EQ(game.state().PlayerMinimum, 60);
 }
 
+// The undo puts every card back where it lay, the canasta the top card completed included,
+// and costs 50 points.
 TEST_F(PileTake, UndoingAPendingTakeRestoresTheTurnAndCostsFifty) {
-    Build(ToDraw("heart9 club9 spade5 heart6", kKings, "spade4 diamond9", kFrozen));
-    const GameState before = game.state();
-    TakePile(game.table);
-    Meld("heart9");
-    TakePile(game.table);
-    const GameState& state = game.state();
-    EXPECT_EQ(Names(state.DiscardPile), "spade4 diamond9");
-    EXPECT_EQ(Names(state.PlayerHand), Names(before.PlayerHand));
-    EXPECT_EQ(Names(state.PlayerMelds), Names(before.PlayerMelds));
-    EXPECT_EQ(state.PlayerMelds.anchors, before.PlayerMelds.anchors);
-    EXPECT_EQ(state.PlayerScore, before.PlayerScore - 50);
-    EXPECT_TRUE(state.NothingDrawnYet && !state.HasDrawn && !state.PileTakeUndoable);
-    EXPECT_TRUE(game.table.undo.Empty());
-    EXPECT_EQ(Sent().back(), kTokenUndoPile);
-}
-
-TEST_F(PileTake, UndoingATakeWhoseTopCardCompletedACanastaUndoesTheCanasta) {
-    Build(ToDraw("spade9 club9 spade5 heart6", "spade9 club9 diamond9 heart9 joker club2",
-                 "spade4 diamond9", kFrozen));
-    const GameState before = game.state();
-    TakePile(game.table);
-    ASSERT_EQ(game.state().PlayerTally.canastaCount, 1);
-    TakePile(game.table);
-    const GameState& state = game.state();
-    EXPECT_EQ(Names(state.DiscardPile), "spade4 diamond9");
-    EXPECT_EQ(state.PlayerTally, before.PlayerTally);
-    // Spread card under card again (squaring may have changed which card lies last).
-    std::vector<int32_t> rows;
-    for (const CardRecord& card : state.PlayerMelds) rows.push_back(card.y);
-    std::sort(rows.begin(), rows.end());
-    for (int i = 0; i < before.PlayerMelds.count; ++i)
-        EXPECT_EQ(rows[i], before.PlayerMelds.cards[i].y);
-    EXPECT_EQ(state.PlayerMelds.anchors, before.PlayerMelds.anchors);
+    const struct {
+        const char* hand;
+        const char* melds;
+        const char* meldFirst;  // melded before the undo, or nothing
+    } cases[] = {
+        {"heart9 club9 spade5 heart6", kKings, "heart9"},
+        {"spade9 club9 spade5 heart6", "spade9 club9 diamond9 heart9 joker club2", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.melds);
+        Build(ToDraw(c.hand, c.melds, "spade4 diamond9", kFrozen));
+        const GameState before = game.state();
+        TakePile(game.table);
+        if (c.meldFirst) Meld(c.meldFirst);
+        TakePile(game.table);
+        const GameState& state = game.state();
+        EXPECT_EQ(Names(state.DiscardPile), "spade4 diamond9");
+        EXPECT_EQ(Names(state.PlayerHand), Names(before.PlayerHand));
+        EXPECT_EQ(state.PlayerTally, before.PlayerTally);
+        // Spread card under card again (squaring may have changed which card lies last).
+        std::vector<int32_t> rows;
+        for (const CardRecord& card : state.PlayerMelds) rows.push_back(card.y);
+        std::sort(rows.begin(), rows.end());
+        for (int i = 0; i < before.PlayerMelds.count; ++i)
+            EXPECT_EQ(rows[i], before.PlayerMelds.cards[i].y);
+        EXPECT_EQ(state.PlayerMelds.anchors, before.PlayerMelds.anchors);
+        EXPECT_EQ(state.PlayerScore, before.PlayerScore - 50);
+        EXPECT_TRUE(state.NothingDrawnYet && !state.HasDrawn && !state.PileTakeUndoable);
+        EXPECT_TRUE(game.table.undo.Empty());
+        EXPECT_EQ(Sent().back(), kTokenUndoPile);
+    }
 }
 
 // Once the stock is empty a meld of 3 to 6 cards of the top card's rank forces the take, even
@@ -231,19 +231,22 @@ TEST_F(PileTake, AddToCanastaLetsAPairTakeThePileOntoACanasta) {
 }
 
 TEST(DiscardRule, WildCardsFreezeAndRedThreesNeedTheThreeBlockRule) {
-    HeadlessGame game;
-    auto discard = [&](const char* name) {
-        return DiscardRule(game.table, MakeCard(CardIdFromName(name).value(), 0));
-    };
-    EXPECT_TRUE(discard("heart5"));
-    EXPECT_FALSE(discard("heart3"));
-    EXPECT_FALSE(game.state().PileFrozen);
-    EXPECT_TRUE(discard("club2"));
-    EXPECT_TRUE(game.state().PileFrozen);
-    game.table.rules().ThreeBlock = 1;
-    game.state().PileFrozen = 0;
-    EXPECT_TRUE(discard("diamond3"));
-    EXPECT_TRUE(game.state().PileFrozen);
+    const struct {
+        const char* card;
+        bool threeBlock;
+        bool allowed;
+        bool freezes;
+    } cases[] = {{"heart5", false, true, false},
+                 {"heart3", false, false, false},
+                 {"club2", false, true, true},
+                 {"diamond3", true, true, true}};
+    for (const auto& c : cases) {
+        HeadlessGame game;
+        game.table.rules().ThreeBlock = c.threeBlock;
+        EXPECT_EQ(DiscardRule(game.table, MakeCard(CardIdFromName(c.card).value(), 0)), c.allowed)
+            << c.card;
+        EXPECT_EQ(game.state().PileFrozen, c.freezes) << c.card;
+    }
 }
 
 }  // namespace
