@@ -236,9 +236,5 @@ TEST_F(AdvancedTable, AWholeTurnOpensWithACanastaFromThePile) {
     EXPECT_FALSE(ErrorShown());
 }
 
-TEST(AdvancedHands, SeededHandsPlayThroughWithoutAFault) {
-    for (uint32_t seed = 1; seed <= 30; ++seed) test::PlaySeededHands(kAdvanced, seed, 6);
-}
-
 }  // namespace
 }  // namespace tavolex

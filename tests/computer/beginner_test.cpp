@@ -249,9 +249,5 @@ TEST_F(BeginnerTable, AWholeTurnGoesOutWithTheDrawnCardAPairAndAJoker) {
     EXPECT_FALSE(ErrorShown());
 }
 
-TEST(BeginnerHands, SeededHandsPlayThroughWithoutAFault) {
-    for (uint32_t seed = 1; seed <= 30; ++seed) test::PlaySeededHands(kBeginner, seed, 6);
-}
-
 }  // namespace
 }  // namespace tavolex

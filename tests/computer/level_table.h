@@ -82,6 +82,8 @@ inline void PlaySeededHands(uint8_t level, uint32_t seed, int hands) {
     game.table.opponent = &opponent;
     game.state().Rules.NumberOfCanastas = seed % 2 + 1;
     game.state().Rules.NumberOfCards = seed % 3 == 0 ? 2 : 1;
+    game.state().Rules.AddToCanasta = seed % 3 != 0;
+    game.state().Rules.WildcardCanasta = seed % 3 != 0;
     game.state().Rules.NaturalPair = seed % 2;
     game.state().Rules.CanastaRequired = seed % 4 == 1;
     game.state().Rules.TopCardCounts = seed % 5 != 2;
