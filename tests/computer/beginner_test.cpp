@@ -237,17 +237,5 @@ TEST_F(BeginnerTable, AWholeTurnTakesThePileOnlyWithAnOpeningThatReachesTheMinim
     EXPECT_FALSE(ErrorShown());
 }
 
-TEST_F(BeginnerTable, AWholeTurnGoesOutWithTheDrawnCardAPairAndAJoker) {
-    Build({.opponentHand = "spade9 club9 heart9 heart4 joker",
-           .opponentMelds = kAceCanasta,
-           .discardPile = "club10",
-           .stock = "club4"});
-    PlayTurn();
-    ASSERT_EQ(game.dialogs.scorings.size(), 1u);  // the hand was scored and a new one dealt
-    EXPECT_GT(game.state().OpponentScore, 0);
-    EXPECT_EQ(CheckPackInvariant(game), "");
-    EXPECT_FALSE(ErrorShown());
-}
-
 }  // namespace
 }  // namespace tavolex

@@ -85,36 +85,33 @@ TEST(ExpertMelding, AggressiveGoingOutKeepsOneCardAndSpendsItsWildCardsOnPairs) 
     }
 }
 
-TEST(ExpertMelding, GoingOutWithWildsLaysPairsBlackThreesAndTheSpareWildCards) {
-    ExpertTable table;
-    table.Build({.opponentHand = "hearth diamondh joker club2 spade3 club3 spade3",
-                 .opponentMelds = "spade9 club9 diamond9 | "
-                                  "spadev clubv diamondv heartv spadev clubv diamondv"});
-    ExpertGoOutWithWilds(table.turn);
-    EXPECT_EQ(table.game.state().OpponentHand.count, 0);
-    EXPECT_EQ(MeldColumnSize(table, kKing), 3);
-    EXPECT_EQ(MeldColumnSize(table, kRankThree), 3);
-    EXPECT_EQ(MeldColumnSize(table, kNine), 4);  // the two went to the lowest open meld
-}
-
-// Black threes go down only to go out: not while the canasta is missing, nor while wild cards
-// that no meld has room for stay in hand.
-TEST(ExpertMelding, BlackThreesStayInHandUnlessTheHandGoesOut) {
-    struct Case {
+// Going out, the pairs, the black threes and the spare wild cards go down. Black threes go down
+// only to go out: not while the canasta is missing, nor while wild cards that no meld has room
+// for stay in hand.
+TEST(ExpertMelding, GoingOutWithWildsLaysBlackThreesOnlyWhenTheHandGoesOut) {
+    const char* hand = "hearth diamondh joker club2 spade3 club3 spade3";
+    const std::string queens = "spadev clubv diamondv heartv spadev clubv";
+    const struct {
         const char* hand;
-        const char* melds;
+        std::string melds;
+        bool out;
+    } cases[] = {
+        {hand, "spade9 club9 diamond9 | " + queens + " diamondv", true},
+        {hand, "spade9 club9 diamond9 | " + queens, false},
+        {"spade2 club2 spade3 club3 spade3",
+         "spade9 club9 joker joker | spadev clubv diamondv heartv joker joker heart2 diamond2",
+         false},
     };
-    for (const Case& c :
-         {Case{"hearth diamondh joker club2 spade3 club3 spade3",
-               "spade9 club9 diamond9 | spadev clubv diamondv heartv spadev clubv"},
-          Case{"spade2 club2 spade3 club3 spade3",
-               "spade9 club9 joker joker | spadev clubv diamondv heartv joker joker heart2 "
-               "diamond2"}}) {
-        SCOPED_TRACE(c.hand);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.melds);
         ExpertTable table;
         table.Build({.opponentHand = c.hand, .opponentMelds = c.melds});
         ExpertGoOutWithWilds(table.turn);
-        EXPECT_EQ(MeldColumnSize(table, kRankThree), 0);
+        EXPECT_EQ(MeldColumnSize(table, kRankThree), c.out ? 3 : 0);
+        if (!c.out) continue;
+        EXPECT_EQ(table.game.state().OpponentHand.count, 0);
+        EXPECT_EQ(MeldColumnSize(table, kKing), 3);
+        EXPECT_EQ(MeldColumnSize(table, kNine), 4);  // the two went to the lowest open meld
     }
 }
 
