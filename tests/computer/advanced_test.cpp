@@ -1,6 +1,6 @@
 // The Advanced: its pile decision with the draws against 16 / D^2 and 25 / D^2, its opening
 // acceptance and canasta opening, the going-out draw against 16 / (PH^2 + 1), its discard
-// choice, a whole turn from a position, and seeded hands played through.
+// choice and a whole turn from a position.
 #include "computer/advanced.h"
 
 #include <gtest/gtest.h>

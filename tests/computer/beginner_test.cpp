@@ -1,5 +1,5 @@
 // The Beginner: its pile decision with the top card counted once, its opening, canasta building
-// and discard choice, whole turns from a position, and seeded hands played through.
+// and discard choice, and a whole turn from a position.
 #include "computer/beginner.h"
 
 #include <gtest/gtest.h>
@@ -164,9 +164,6 @@ TEST_F(BeginnerTable, GoingOutWithWildsKeepsOneToDiscardWhenNothingElseIsLeft) {
     EXPECT_EQ(game.state().OpponentMeldCount[7], 3);
 }
 
-// The jokers reach the minimum only as wild cards the initial meld never lays: the three queens
-// alone (30 points) would open below 50, so the pile stays. The aces open, and the pile's queen
-// and the jokers then make the canasta.
 // Without the canastas to go out and with nothing more to come into the hand, the last card
 // stays for the discard, unless it makes the canasta or its meld would be short without it.
 TEST_F(BeginnerTable, TheLastCardStaysForTheDiscardUnlessItMakesTheCanasta) {

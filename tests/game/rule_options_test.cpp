@@ -15,8 +15,6 @@ TEST(RuleOptions, StoredValuesReadBackWhateverTheirCaseAndUnreadableOnesFallBack
     WriteRuleOptions(store, HoyleRules());
     EXPECT_TRUE(store.ValueExists("Settings\\Canasta Required"));
     EXPECT_EQ(LoadRuleOptions(store), HoyleRules());
-    EXPECT_EQ(HoyleRules().NumberOfCanastas, 2);
-    EXPECT_FALSE(HoyleRules().WildcardCanasta);
 
     MemorySettings odd;
     odd.WriteValue("settings\\number of cards", std::string("two"));
