@@ -72,7 +72,7 @@ TEST(Scoring, EachSideScoresItsMeldsHandCanastasRedThreesAndFinish) {
     }
 }
 
-TEST(Scoring, TheOpponentScoresItsOwnSideAndTheTotalsAddUp) {
+TEST(Scoring, TheOpponentScoresItsOwnSideTheTotalsAddUpAndTheDetailsNameBothSides) {
     HeadlessGame game;
     BuildPosition(game, {.playerHand = "spade5",
                          .playerMelds = "club7 diamond7 heart7",
@@ -96,16 +96,14 @@ TEST(Scoring, TheOpponentScoresItsOwnSideAndTheTotalsAddUp) {
     BuildPosition(game, {});
     ScoreHand(game.table);
     EXPECT_EQ(game.sounds.events.back(), kSoundWinHand);
-}
 
-TEST(Scoring, DetailsNameBothSides) {
-    HeadlessGame game;
+    // The details, when wanted, name both sides.
     game.dialogs.wantDetails = true;
     game.statistics.playerName = "Ines";
     BuildPosition(game, {.playerMelds = "spade5 club5 diamond5", .opponentHand = "heart9"});
     ScoreHand(game.table);
     ASSERT_EQ(game.dialogs.details.size(), 1u);
-    const DetailsInfo& details = game.dialogs.details[0];
+    const DetailsInfo details = game.dialogs.details[0];
     EXPECT_EQ(details.playerName + " " + details.opponentName, "Ines Computer");
     EXPECT_EQ(details.player.total, 15);
     EXPECT_EQ(details.opponent.total, -10);
