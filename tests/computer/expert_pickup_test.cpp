@@ -16,17 +16,16 @@ constexpr int kFive = 4;  // rank codes
 constexpr int kNine = 8;
 constexpr int kKing = 12;
 
+// The share of the turns the pick-up's draw makes aggressive, with that many cards in the stock.
 double AggressiveShare(int aggression, int stockSize) {
     constexpr int kTrials = 4000;
     ExpertTable table;
     table.game.table.Aggression = aggression;
+    table.Build({.opponentHand = "spade5 club6 heart7"});
+    table.LeaveInStock(stockSize);
     int aggressive = 0;
-    for (int trial = 0; trial < kTrials; ++trial) {
-        table.Build({.opponentHand = "spade5 club6 heart7"});
-        table.LeaveInStock(stockSize);
-        ExpertPickUp(table.turn);
-        if (table.turn.AggressiveTurn) ++aggressive;
-    }
+    for (int trial = 0; trial < kTrials; ++trial)
+        aggressive += DrawAggressiveTurn(table.game.table);
     return static_cast<double>(aggressive) / kTrials;
 }
 
