@@ -212,6 +212,8 @@ TEST_F(PileTake, ForcedOnMeldsOfThreeToSixAndOnSmallCanastas) {
     EXPECT_TRUE(IsForcedForOpponent(game.table));
     game.state().PileFrozen = 1;
     EXPECT_FALSE(IsForcedForOpponent(game.table));
+    Build({.opponentHand = "heart7 club7", .opponentMelds = "spade9 club9 heart9"});
+    EXPECT_FALSE(IsForcedForOpponent(game.table));  // an empty pile forces nothing
 }
 
 // A natural pair takes the pile onto a canasta of its rank only while the rule allows it.
