@@ -1,96 +1,71 @@
+// The card back dialog writes each deck with the value its type uses, on "&Apply" and OK only,
+// and the pattern grid takes only left clicks inside a cell.
 #include "options/qt/card_back_dialog.h"
 
-#include <gtest/gtest.h>
-
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include "game/memory_settings.h"
 #include "options/pattern_grid.h"
 #include "options/qt/card_pattern_dialog.h"
+#include "qt_shell_helpers.h"
 
-namespace tavolex {
+namespace tavolex::test {
 namespace {
 
-void ClickRadio(QWidget& dialog, const QString& caption) {
-    for (QRadioButton* button : dialog.findChildren<QRadioButton*>()) {
-        if (button->text() == caption) return QTest::mouseClick(button, Qt::LeftButton);
-    }
-    FAIL() << "no radio button " << caption.toStdString();
-}
-
-void ClickButton(QWidget& dialog, const char* name) {
-    QPushButton* button = dialog.findChild<QPushButton*>(name);
-    ASSERT_NE(button, nullptr) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 struct CardBackDialogTest : testing::Test {
+    TfmCardBack& Open() {
+        dialog = std::make_unique<TfmCardBack>(
+            store, [this](const CardBacks& backs) { applied.push_back(backs); }, nullptr, pickers);
+        dialog->show();
+        return *dialog;
+    }
+    void Click(const char* caption) { Captioned(dialog.get(), caption)->click(); }
+    void Press(const char* name) { dialog->findChild<QPushButton*>(name)->click(); }
+
     MemorySettings store;
     std::vector<CardBacks> applied;
     CardBackPickers pickers{
         [](const QColor&, QWidget*) { return std::optional<QColor>(QColor(0, 255, 0)); },
         [](int, QWidget*) { return std::optional<int>(4); },
         [](const QString&, QWidget*) { return std::optional<QString>("/pictures/back.png"); }};
-
-    std::unique_ptr<TfmCardBack> Open() {
-        auto dialog = std::make_unique<TfmCardBack>(
-            store, [this](const CardBacks& backs) { applied.push_back(backs); }, nullptr, pickers);
-        dialog->show();
-        return dialog;
-    }
+    std::unique_ptr<TfmCardBack> dialog;
 };
 
-TEST_F(CardBackDialogTest, ApplyWritesEachDeckWithTheValueItsTypeUsesAndStaysOpen) {
-    auto open = Open();
-    TfmCardBack& dialog = *open;
-    ClickRadio(dialog, "Deck Two");
-    ClickRadio(dialog, "S&tandard Pattern");
-    ClickButton(dialog, "bnChange");
-    ClickButton(dialog, "bnApply");
-
-    EXPECT_TRUE(dialog.isVisible());
+TEST_F(CardBackDialogTest, ApplyWritesEachDeckAndStaysOpenOkStoresColourAndPictureAndCloses) {
+    Open();
+    Click("Deck Two");
+    Click("S&tandard Pattern");
+    Press("bnChange");
+    Press("bnApply");
+    EXPECT_TRUE(dialog->isVisible());
     ASSERT_EQ(applied.size(), 1u);
     EXPECT_EQ(applied[0][1], (CardBackRecord{kPatternBack, 128, "", 4}));
-    EXPECT_EQ(ReadInt(store, "Cardback\\Type1", -1), 1);
-    EXPECT_EQ(ReadInt(store, "Cardback\\Pattern1", -1), 4);
-    EXPECT_FALSE(store.ValueExists("Cardback\\Color1"));
-    EXPECT_EQ(ReadInt(store, "Cardback\\Type0", -1), 0);
-    EXPECT_EQ(ReadInt(store, "Cardback\\Color0", -1), 128);
-    EXPECT_FALSE(store.ValueExists("Cardback\\Pattern0"));
-}
+    EXPECT_EQ(Stored(store, "Cardback"), "color0=128 pattern1=4 type0=0 type1=1");
 
-TEST_F(CardBackDialogTest, OkStoresThePickedColourAndPictureAndCloses) {
-    auto open = Open();
-    TfmCardBack& dialog = *open;
-    ClickButton(dialog, "bnChange");  // deck one, solid colour
-    ClickRadio(dialog, "Deck Two");
-    ClickRadio(dialog, "C&ustom Pattern");
-    ClickButton(dialog, "bnChange");
-    ClickButton(dialog, "bnOK");
-
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    ASSERT_EQ(applied.size(), 1u);
-    EXPECT_EQ(ReadInt(store, "Cardback\\Color0", -1), 0x00FF00);
-    EXPECT_EQ(ReadInt(store, "Cardback\\Type1", -1), 2);
-    EXPECT_EQ(ReadText(store, "Cardback\\Filename1", ""), "/pictures/back.png");
+    Click("Deck One");
+    Press("bnChange");  // deck one, solid colour
+    Click("Deck Two");
+    Click("C&ustom Pattern");
+    Press("bnChange");
+    Press("bnOK");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(applied.size(), 2u);
+    EXPECT_EQ(Stored(store, "Cardback"),
+              "color0=65280 filename1=/pictures/back.png pattern1=4 type0=0 type1=2");
     // The picture does not exist: the preview falls back to a colour back, nothing fails.
-    EXPECT_FALSE(dialog.findChild<QLabel*>("lbPreview")->pixmap().isNull());
+    EXPECT_FALSE(dialog->findChild<QLabel*>("lbPreview")->pixmap().isNull());
 }
 
 TEST_F(CardBackDialogTest, CancelWritesNothingAndAppliesNothing) {
     store.WriteValue("Cardback\\Type0", int64_t{1});
     store.WriteValue("Cardback\\Pattern0", int64_t{8});
-    auto open = Open();
-    TfmCardBack& dialog = *open;
-    EXPECT_TRUE(dialog.findChildren<QRadioButton*>()[3]->isChecked()) << "the stored type shows";
-    ClickRadio(dialog, "&Solid Color");
-    ClickButton(dialog, "bnCancel");
+    Open();
+    EXPECT_TRUE(Captioned(dialog.get(), "S&tandard Pattern")->isChecked()) << "the stored type";
+    Click("&Solid Color");
+    Press("bnCancel");
     EXPECT_TRUE(applied.empty());
-    EXPECT_EQ(ReadInt(store, "Cardback\\Type0", -1), 1);
-    EXPECT_FALSE(store.ValueExists("Cardback\\Type1"));
+    EXPECT_EQ(Stored(store, "Cardback"), "pattern0=8 type0=1");
 }
 
 TEST(PatternGridTest, ALeftClickInACellSelectsItOtherClicksDoNot) {
@@ -108,4 +83,4 @@ TEST(PatternGridTest, ALeftClickInACellSelectsItOtherClicksDoNot) {
 }
 
 }  // namespace
-}  // namespace tavolex
+}  // namespace tavolex::test

@@ -2,23 +2,18 @@
 // "&Apply" store and hand to the window.
 #include "options/qt/customize_dialog.h"
 
-#include <gtest/gtest.h>
-
-#include <QAbstractButton>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSlider>
 #include <QTabWidget>
 
 #include "game/headless_seams.h"
 #include "game/memory_settings.h"
 #include "game/table.h"
+#include "qt_shell_helpers.h"
 
-namespace tavolex {
+namespace tavolex::test {
 namespace {
 
 struct CustomizeFixture : testing::Test {
@@ -45,13 +40,9 @@ struct CustomizeFixture : testing::Test {
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QAbstractButton* Button(const QString& text) {
-        for (auto* button : dialog->findChildren<QAbstractButton*>())
-            if (button->text() == text) return button;
-        ADD_FAILURE() << text.toStdString();
-        return nullptr;
-    }
+    QAbstractButton* Button(const QString& text) { return Captioned(dialog.get(), text); }
     void Press(const char* name) { Find<QPushButton>(name)->click(); }
+    QTabWidget* Pages() { return dialog->findChild<QTabWidget*>(); }
 
     CustomizeInput input;
     MemorySettings settings;
@@ -61,12 +52,14 @@ struct CustomizeFixture : testing::Test {
     std::unique_ptr<TfmCustomize> dialog;
 };
 
-TEST_F(CustomizeFixture, ShowsTheValuesAndDisablesSizesAboveTheScreen) {
+TEST_F(CustomizeFixture, ShowsTheValuesLocksTheLevelInAGameAndReopensOnThePageLastClosed) {
     input.largestLayout = 2;  // a 1024-pixel-wide screen
     input.values.Delay = 0;
     input.values.CardMovement = false;
+    TfmCustomize::SetOpeningPage(kGeneralPage);  // the help command for the General page
     Open();
     EXPECT_EQ(dialog->windowTitle(), "Customize Tavolex");
+    EXPECT_EQ(Pages()->currentIndex(), kGeneralPage);
     EXPECT_TRUE(Button("&800 x 600")->isChecked());
     EXPECT_TRUE(Button("&1024 x 768")->isEnabled());
     EXPECT_FALSE(Button("1&280 x 1024")->isEnabled());
@@ -76,27 +69,34 @@ TEST_F(CustomizeFixture, ShowsTheValuesAndDisablesSizesAboveTheScreen) {
     EXPECT_EQ(Find<QLabel>("lbAggression")->text(), "50%");
     EXPECT_EQ(Find<QLabel>("lbCurrentPlayer")->text(), "Anna");
     EXPECT_EQ(dialog->Values(), input.values);
-}
 
-TEST_F(CustomizeFixture, LevelLockAndAggressiveness) {
-    Open();
+    // Only the expert level has an aggressiveness to set.
     EXPECT_TRUE(Find<QLabel>("lbLevelLock")->isHidden());
     EXPECT_TRUE(Find<QSlider>("tbAggression")->isEnabled());
     Button("&Advanced")->click();
     EXPECT_FALSE(Find<QSlider>("tbAggression")->isEnabled());
     Button("&Expert")->click();
     EXPECT_TRUE(Find<QSlider>("tbAggression")->isEnabled());
+    Pages()->setCurrentIndex(kLevelPage);
+    dialog->reject();
+    EXPECT_EQ(TfmCustomize::OpeningPage(), kLevelPage);
 
     input.gameInProgress = true;  // the player has clicked in this game
     Open();
+    EXPECT_EQ(Pages()->currentIndex(), kLevelPage);
     EXPECT_FALSE(Find<QLabel>("lbLevelLock")->isHidden());
     EXPECT_EQ(Find<QLabel>("lbLevelLock")->text().toStdString(), kLevelLockText);
     EXPECT_FALSE(Button("&Beginner")->isEnabled());
     EXPECT_FALSE(Find<QSlider>("tbAggression")->isEnabled());
+    TfmCustomize::SetOpeningPage(kScreenPage);
 }
 
-TEST_F(CustomizeFixture, ApplyCommitsAndWaitsForTheNextChange) {
-    Open();
+TEST_F(CustomizeFixture, ApplyCommitsAndWaitsForTheNextChangeAndOkStoresEveryControl) {
+    bool colorAsked = false;
+    Open().SetColorPicker([&](int64_t current, QWidget*) -> std::optional<int64_t> {
+        colorAsked = current == 32768;
+        return 128;
+    });
     QPushButton* apply = Find<QPushButton>("bnApply");
     EXPECT_FALSE(apply->isEnabled());
     Find<QSlider>("tbDelay")->setValue(0);
@@ -108,47 +108,28 @@ TEST_F(CustomizeFixture, ApplyCommitsAndWaitsForTheNextChange) {
     EXPECT_EQ(ReadInt(settings, "Settings\\Delay", -1), 1500);
     Find<QCheckBox>("ckAutoSave")->click();
     EXPECT_TRUE(apply->isEnabled());
-}
 
-TEST_F(CustomizeFixture, OkStoresEveryControl) {
-    bool colorAsked = false;
-    Open().SetColorPicker([&](int64_t current, QWidget*) -> std::optional<int64_t> {
-        colorAsked = current == 32768;
-        return 128;
-    });
     Press("bnColor");
     EXPECT_TRUE(colorAsked);
-    Button("&Show statusbar")->click();
-    Button("Show my turn/your turn &messages")->click();
-    Button("Show &highscores")->click();
-    Button("&640 x 480")->click();
-    Button("&Advanced")->click();
+    for (const char* caption :
+         {"&Show statusbar", "Show my turn/your turn &messages", "Show &highscores", "&640 x 480",
+          "&Advanced", "&Two Right Clicks", "Select player when starting Tavolex"})
+        Button(caption)->click();
     Find<QSlider>("tbAggression")->setValue(80);
-    Button("&Two Right Clicks")->click();
     Find<QSlider>("tbDelay")->setValue(4);
     Find<QCheckBox>("ckNoAnimation")->click();
     Find<QSlider>("tbCardSpeed")->setValue(2);
-    Find<QCheckBox>("ckAutoSave")->click();
-    Button("Select player when starting Tavolex")->click();
-    dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    Standard(dialog.get(), QDialogButtonBox::Ok)->click();
 
     EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    ASSERT_EQ(applied.size(), 1u);
-    const CustomizeSettings& values = applied[0];
-    EXPECT_EQ(values.Resolution, 0);
-    EXPECT_EQ(values.Level, kAdvanced);
-    EXPECT_EQ(values.CardSpeed, 2);
-    EXPECT_EQ(ReadInt(settings, "Settings\\Background Color", 0), 128);
-    EXPECT_EQ(ReadText(settings, "Settings\\Level", ""), "Advanced");
-    EXPECT_EQ(ReadInt(settings, "Settings\\Aggression", 0), 80);
-    EXPECT_EQ(ReadText(settings, "Settings\\Mouse Options", ""), "Double Right Click");
-    EXPECT_EQ(ReadInt(settings, "Settings\\Delay", 0), 900);
-    EXPECT_FALSE(ReadBool(settings, "Settings\\Card Movement", true));
-    EXPECT_EQ(ReadInt(settings, "Settings\\Card Speed", 0), 2);
-    for (const char* path :
-         {"Settings\\AutoSave", "Settings\\Show Statusbar", "Settings\\Show Highscores",
-          "Settings\\Show Turns", "Settings\\Select Player on startup"})
-        EXPECT_FALSE(ReadBool(settings, path, true)) << path;
+    ASSERT_EQ(applied.size(), 2u);
+    EXPECT_EQ(applied[1].Resolution, 0);
+    EXPECT_EQ(applied[1].Level, kAdvanced);
+    EXPECT_EQ(applied[1].CardSpeed, 2);
+    EXPECT_EQ(Stored(settings, "Settings"),
+              "aggression=80 autosave=0 background color=128 card movement=0 card speed=2 "
+              "delay=900 level=Advanced mouse options=Double Right Click select player on "
+              "startup=0 show highscores=0 show statusbar=0 show turns=0");
     EXPECT_EQ(LoadPlayers(settings), input.players);
 }
 
@@ -191,18 +172,5 @@ TEST_F(CustomizeFixture, PlayersPageEditsACopy) {
     EXPECT_EQ(LoadPlayers(settings).CurrentPlayer, -1);
 }
 
-TEST_F(CustomizeFixture, OpensOnThePageLastClosed) {
-    TfmCustomize::SetOpeningPage(kGeneralPage);  // the help command for the General page
-    Open();
-    auto* pages = dialog->findChild<QTabWidget*>();
-    EXPECT_EQ(pages->currentIndex(), kGeneralPage);
-    pages->setCurrentIndex(kLevelPage);
-    dialog->reject();
-    EXPECT_EQ(TfmCustomize::OpeningPage(), kLevelPage);
-    Open();
-    EXPECT_EQ(dialog->findChild<QTabWidget*>()->currentIndex(), kLevelPage);
-    TfmCustomize::SetOpeningPage(kScreenPage);
-}
-
 }  // namespace
-}  // namespace tavolex
+}  // namespace tavolex::test

@@ -1,21 +1,17 @@
 // The sound dialog's rules: what each button does to an event's list, and what OK writes.
 #include "options/qt/sound_dialog.h"
 
-#include <gtest/gtest.h>
-
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "game/memory_settings.h"
 #include "options/qt/midi_player.h"
 #include "options/qt/qt_sounds.h"
+#include "qt_shell_helpers.h"
 
-namespace tavolex {
+namespace tavolex::test {
 namespace {
 
 class SoundDialog : public testing::Test {
@@ -24,8 +20,10 @@ class SoundDialog : public testing::Test {
     QtSounds sounds_{random_, {}};
 };
 
-TEST_F(SoundDialog, AddStopsAtThreeFilesRemoveAndDefaultRestore) {
-    TfmSound dialog(SoundSettings{}, sounds_);
+TEST_F(SoundDialog, AddStopsAtThreeFilesRemoveAndDefaultRestoreBrowsingChoosesTheMusicType) {
+    SoundSettings settings;
+    settings.Music.MusicType = 1;
+    TfmSound dialog(settings, sounds_);
     dialog.chooseSoundFile = [] { return QString("/sounds/ding.wav"); };
     dialog.lbEvents->setCurrentRow(kSoundLoseHand);
     EXPECT_EQ(dialog.lbSounds->count(), 0);
@@ -46,12 +44,7 @@ TEST_F(SoundDialog, AddStopsAtThreeFilesRemoveAndDefaultRestore) {
     dialog.chooseSoundFile = [] { return QString(); };
     dialog.bnAdd->click();
     EXPECT_EQ(dialog.lbSounds->count(), 1) << "a cancelled file dialog adds nothing";
-}
 
-TEST_F(SoundDialog, BrowsingChoosesTheMusicType) {
-    SoundSettings settings;
-    settings.Music.MusicType = 1;
-    TfmSound dialog(settings, sounds_);
     EXPECT_TRUE(dialog.rbJukebox->isChecked());
     dialog.chooseMusicFile = [] { return QString("/music/tune.mid"); };
     dialog.bnBrowseFile->click();
@@ -63,14 +56,19 @@ TEST_F(SoundDialog, BrowsingChoosesTheMusicType) {
     EXPECT_EQ(dialog.Result().Music.JukeboxDir, "/music/more");
 }
 
-TEST_F(SoundDialog, OkWritesEverySettingRewritesTheEventsAndAppliesThem) {
+TEST_F(SoundDialog, CancelWritesNothingOkWritesEverySettingRewritesTheEventsAndAppliesThem) {
     MemorySettings store;
-    store.WriteValue("Sound\\Old Event1", std::string("gone.wav"));
     MidiPlayer music(random_, {});
     music.soundFontFolders.clear();
+    WhenModalOpens([](QWidget* dialog) { dialog->close(); });
+    EXPECT_FALSE(Sound1Click(nullptr, store, sounds_, music));
+    EXPECT_FALSE(store.KeyExists("Sound"));
+    EXPECT_FALSE(store.KeyExists("Settings"));
+
+    store.WriteValue("Sound\\Old Event1", std::string("gone.wav"));
     music.jukebox.PlaylistIndex = 2;
-    QTimer::singleShot(0, [] {
-        auto* dialog = qobject_cast<TfmSound*>(QApplication::activeModalWidget());
+    WhenModalOpens([](QWidget* widget) {
+        auto* dialog = qobject_cast<TfmSound*>(widget);
         ASSERT_NE(dialog, nullptr);
         dialog->ckSoundEnabled->setChecked(false);
         dialog->ckMusicEnabled->setChecked(true);
@@ -82,12 +80,8 @@ TEST_F(SoundDialog, OkWritesEverySettingRewritesTheEventsAndAppliesThem) {
         dialog->accept();
     });
     ASSERT_TRUE(Sound1Click(nullptr, store, sounds_, music));
-
-    EXPECT_FALSE(ReadBool(store, "Settings\\Sound", true));
-    EXPECT_TRUE(ReadBool(store, "Settings\\Music", false));
-    EXPECT_EQ(ReadInt(store, "Settings\\Music Type", 1), 0);
-    EXPECT_EQ(ReadText(store, "Music\\File", ""), "/music/tune.mid");
-    EXPECT_EQ(ReadText(store, "Music\\Dir", ""), "/music");
+    EXPECT_EQ(Stored(store, "Settings"), "music=1 music type=0 sound=0");
+    EXPECT_EQ(Stored(store, "Music"), "dir=/music file=/music/tune.mid");
     EXPECT_FALSE(store.ValueExists("Sound\\Old Event1"));
     EXPECT_EQ(ReadText(store, "Sound\\Win Hand1", ""), "<none>");
     EXPECT_EQ(ReadText(store, "Sound\\Deal1", ""), "shufl.wav");
@@ -98,14 +92,5 @@ TEST_F(SoundDialog, OkWritesEverySettingRewritesTheEventsAndAppliesThem) {
     EXPECT_EQ(music.jukebox.PlaylistIndex, -1);
 }
 
-TEST_F(SoundDialog, CancelWritesNothing) {
-    MemorySettings store;
-    MidiPlayer music(random_, {});
-    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    EXPECT_FALSE(Sound1Click(nullptr, store, sounds_, music));
-    EXPECT_FALSE(store.KeyExists("Sound"));
-    EXPECT_FALSE(store.ValueExists("Settings\\Sound"));
-}
-
 }  // namespace
-}  // namespace tavolex
+}  // namespace tavolex::test
