@@ -29,7 +29,7 @@ std::multiset<std::pair<int, int>> Cards(const CardPile& pile) {
 }
 
 struct Player {
-    Player(const char* name, int port) : name(name) {
+    Player(const char* name, int port) {
         settings.WriteValue("Network\\Server", std::string("127.0.0.1"));
         settings.WriteValue("Network\\Port", int64_t{port});
         settings.WriteValue("Network\\Username", std::string(name));
@@ -38,13 +38,7 @@ struct Player {
     }
     Table& table() { return window->table(); }
     NetworkGame& network() { return window->network(); }
-    QAction* Command(const QString& caption) {
-        for (QAction* action : window->findChildren<QAction*>()) {
-            if (action->text() == caption) return action;
-        }
-        ADD_FAILURE() << caption.toStdString();
-        return nullptr;
-    }
+    QAction* Command(const QString& caption) { return test::Command(*window, caption); }
     // Opens the lobby window, logs in and works it until it closes.
     void Lobby(const std::function<void(TfmLobbyGS*)>& work) {
         WhenModalOpens([this, work](QWidget* dialog) {
@@ -57,7 +51,6 @@ struct Player {
         window->OpenLobby(false);
     }
 
-    std::string name;
     QTemporaryDir folder;
     MemorySettings settings;
     std::unique_ptr<TfmTvxMain> window;
