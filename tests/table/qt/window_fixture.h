@@ -41,11 +41,6 @@ inline std::unique_ptr<TfmTvxMain> OpenQuietWindow(MemorySettings& settings,
     return window;
 }
 
-// Inside the visible strip of a card of a pile.
-inline QPoint On(const CardRecord& card) {
-    return QPoint(card.x + 5, card.y + 5);
-}
-
 // The window's menu command with this caption.
 inline QAction* Command(const QWidget& window, const QString& caption) {
     for (QAction* action : window.findChildren<QAction*>()) {
