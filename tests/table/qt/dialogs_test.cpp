@@ -84,7 +84,7 @@ TEST(QtDialogs, NetworkGameOverMailsOnRequestAndLogsTheMatchOnOk) {
     EXPECT_EQ(logged, 1);
 }
 
-TEST(SavedGameDialog, OffersTavolexGamesAndProposesTheName) {
+TEST(SavedGameDialog, OffersTavolexGamesAndProposesTheNameTheAboutBoxShowsTheBuild) {
     std::unique_ptr<QFileDialog> save(
         MakeSavedGameDialog(SavedGameDialogKind::Save, QStringLiteral("Ann.tvx"), nullptr));
     EXPECT_EQ(save->windowTitle(), "Save Tavolex Game");
@@ -98,7 +98,7 @@ TEST(SavedGameDialog, OffersTavolexGamesAndProposesTheName) {
     EXPECT_EQ(TfmAbout::BuildText(), QStringLiteral("Build ") + TAVOLEX_VERSION);
 }
 
-TEST(HelpWindow, CommandLinksEmitTheirParameterAndPageLinksNavigate) {
+TEST(HelpWindow, CommandLinksEmitTheirParameterPageLinksNavigateAndAllLinksLeadSomewhere) {
     HelpWindow help;
     help.ShowContents();
     auto* browser = help.findChild<QTextBrowser*>();
@@ -112,10 +112,8 @@ TEST(HelpWindow, CommandLinksEmitTheirParameterAndPageLinksNavigate) {
 
     emit browser->anchorClicked(QUrl(QStringLiteral("rules.html#canastas")));
     EXPECT_EQ(browser->source().fileName(), "rules.html");
-}
 
-// Every link of every page leads to a page that exists or to one of the five commands.
-TEST(HelpWindow, EveryLinkOfThePagesLeadsSomewhere) {
+    // Every link of every page leads to a page that exists or to one of the five commands.
     const QStringList pages = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")});
     ASSERT_GE(pages.size(), 5);
     const QRegularExpression link(QStringLiteral("href=\"([^\"]+)\""));
