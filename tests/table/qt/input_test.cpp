@@ -16,7 +16,6 @@ TEST_F(InputTest, RightClickBeforeDrawingShowsTheErrorInRedAndClickOnTheStockDra
          .stock = "club6",
          .playerHasDrawn = false});
     Click(OnHand("spade5"), Qt::RightButton);
-    EXPECT_EQ(state().PlayerHand.count, 2);
     EXPECT_EQ(window->StatusText().toStdString(), kErrorTexts[kErrorDiscardBeforeDraw]);
     EXPECT_TRUE(window->StatusShowsError());
     // tmLED returns the text to the normal style.
@@ -29,29 +28,13 @@ TEST_F(InputTest, RightClickBeforeDrawingShowsTheErrorInRedAndClickOnTheStockDra
     EXPECT_TRUE(state().GameInProgress);
 }
 
-TEST_F(InputTest, ClickOnTheDiscardPileTakesIt) {
-    Lay({.playerHand = "spade7 heart7",
-         .playerMelds = "spade9 club9 heart9",
-         .discardPile = "spade4 club4 diamond4 heart4 clubv diamond9",
-         .playerHasDrawn = false});
-    Click({layout().LeftMargin + 10, layout().DiscardTop + 20});
-    EXPECT_TRUE(state().DiscardPile.Empty());
-    EXPECT_GE(IndexOf(state().PlayerMelds, "diamond9"), 0);
-}
-
-TEST_F(InputTest, LeftClicksMeldACardOrARankAndAddAWildCardAndUndoAllTakesThemBack) {
+// What a click does is the engine's; the window hands it the button and the modifiers.
+TEST_F(InputTest, AShiftClickMeldsARankAndUndoAllTakesItBack) {
     Lay({.playerHand = "heart9 club9 spade9 spade5 heart5 club5 joker heart4",
          .playerMelds = kAces});
     Click(OnHand("spade9"), Qt::LeftButton, Qt::ShiftModifier);
     EXPECT_EQ(IndexOf(state().PlayerHand, "heart9"), -1);
     EXPECT_EQ(state().PlayerMelds.count, 6);
-
-    Click(OnHand("heart5"));
-    EXPECT_EQ(IndexOf(state().PlayerHand, "heart5"), -1);
-
-    const CardRecord& nine = state().PlayerMelds.cards[IndexOf(state().PlayerMelds, "heart9")];
-    Click({nine.x + 5, nine.y + 5});  // inside the visible strip of the meld's card
-    EXPECT_EQ(IndexOf(state().PlayerHand, "joker"), -1);
     QTest::keyClick(window.get(), Qt::Key_Delete, Qt::ControlModifier);  // Undo all
     EXPECT_EQ(state().PlayerHand.count, 8);
 }
@@ -72,15 +55,13 @@ TEST_F(InputTest, TheArmedCardShowsHighlightedUntilAnotherActionTheSecondClickDi
               window->cards().Highlighted(cardId).toImage().pixelColor(5, 5));
     Click(at, Qt::RightButton);
     EXPECT_TRUE(shows(window->cards().Highlighted(cardId)));
-    SaveScreenshot("armed-discard");
     Click({1, 1});  // nothing there, but it is another action
     EXPECT_TRUE(shows(window->cards().Face(cardId)));
     EXPECT_EQ(table().input.RightClickCard, -1);
     Click(at, Qt::RightButton);
     Click(at, Qt::RightButton);
     EXPECT_EQ(IndexOf(state().PlayerHand, "spade5"), -1);
-    EXPECT_FALSE(state().PlayerLocked);  // the computer's turn ran to its end
-    EXPECT_EQ(state().Prompt, kPromptDraw);
+    EXPECT_EQ(state().Prompt, kPromptDraw);  // the computer's turn ran to its end
 }
 
 // At 800 x 600 the hand's repaints stop short of the pile's count.
@@ -109,7 +90,6 @@ TEST_F(PileCountTest, TakingAOneCardFrozenPileDropsTheBracketsFromItsCount) {
 TEST_F(InputTest, KeyboardPlayMeldsByRank) {
     Lay({.playerHand = "heart9 spade5 hearth", .playerMelds = kAces});
     QTest::keyClick(window->canvas(), Qt::Key_F8);
-    EXPECT_EQ(state().Prompt, kPromptKeyMeld);
     QTest::keyClick(window->canvas(), Qt::Key_K);
     EXPECT_EQ(IndexOf(state().PlayerHand, "hearth"), -1);
     QTest::keyClick(window->canvas(), Qt::Key_Escape);

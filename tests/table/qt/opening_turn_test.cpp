@@ -52,16 +52,13 @@ class OpeningTurnTest : public WindowTest {
     }
 };
 
-TEST_F(OpeningTurnTest, AFreshStartShowsTheWholeDealBeforeTheComputersFirstMove) {
+TEST_F(OpeningTurnTest, AFreshStartAndANewGameShowTheirWholeDealBeforeTheComputersFirstMove) {
     state().PlayerStartsNext = false;
     window->tmSplashTimer();
     ExpectNewDealShown();
-}
 
-TEST_F(OpeningTurnTest, ANewGameShowsItsDealNotThePreviousOne) {
-    state().PlayerStartsNext = true;
-    window->tmSplashTimer();
-    ASSERT_FALSE(firstMove.seen);
+    // A new game shows its own deal, not the one just played.
+    firstMove.seen = false;
     state().PlayerStartsNext = false;
     QTest::keyClick(window.get(), Qt::Key_F2);  // Game, New
     ExpectNewDealShown();

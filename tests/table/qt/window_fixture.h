@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
@@ -78,13 +77,6 @@ class WindowTest : public ::testing::Test {
         return QPoint(state().PlayerHand.cards[index].x + 5, drawn[index].y + 5);
     }
     QImage Painted() { return window->canvas()->Backing().toImage(); }
-    // With TAVOLEX_SCREENSHOT_DIR set, leaves a picture of the window there, to be looked at.
-    void SaveScreenshot(const QString& name) {
-        const QString folder = qEnvironmentVariable("TAVOLEX_SCREENSHOT_DIR");
-        if (folder.isEmpty()) return;
-        QDir().mkpath(folder);
-        window->grab().save(folder + "/" + name + ".png");
-    }
 
     QTemporaryDir folder;
     MemorySettings settings;

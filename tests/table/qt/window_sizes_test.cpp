@@ -1,9 +1,7 @@
 // The window at each size, laid out with a game in its middle: the table fills it, the "End
 // Hand" button covers no card, and the tallest hand columns stay in sight and within reach.
-// With TAVOLEX_SCREENSHOT_DIR set it also leaves a picture of each, to be looked at.
 #include <QPushButton>
 
-#include "busy_table.h"
 #include "table/hit_test.h"
 #include "window_fixture.h"
 
@@ -19,17 +17,13 @@ class WindowSizeTest : public WindowTest, public ::testing::WithParamInterface<i
     static std::string Placement(int layout) {
         return std::string("0,0,") + ScreenLayoutAt(layout).name;
     }
-    QString Name() const { return ScreenLayoutAt(GetParam()).name; }
 };
 
 // Full ace and king columns on both sides and the tallest hand column under the button's columns.
 TEST_P(WindowSizeTest, TheTableFillsTheWindowAndEndHandCoversNoCard) {
-    EXPECT_EQ(table().Resolution, GetParam());
-    Lay(kBusyTable);
     EXPECT_GE(window->canvas()->width(), DefaultClientWidth(GetParam()));
     // The player's hand row begins above the status bar.
     EXPECT_LT(layout().OwnHandTop + 3 * kCardStep, window->canvas()->height());
-    SaveScreenshot("table-" + Name());
 
     Lay({.playerHand = "spadev clubv diamondv heartv spadev clubv diamondv heartv heart4 spade7",
          .playerMelds = "spadea cluba diamonda hearta joker club2 | spadeh clubh diamondh hearth "
@@ -58,7 +52,6 @@ TEST_P(WindowSizeTest, TheTableFillsTheWindowAndEndHandCoversNoCard) {
                     (state().OpponentHand.count - 1) * state().HandOverlap + card.width(),
                     card.height());
     EXPECT_FALSE(button.intersects(row));
-    SaveScreenshot("end-hand-" + Name());
 }
 
 // Every card's index strip lies above the status bar, shows that card and takes its clicks.
@@ -88,7 +81,6 @@ TEST_P(WindowSizeTest, EightCardsOfARankStayInSightAndWithinReach) {
                   face.copy(strip).convertToFormat(QImage::Format_RGB32))
             << name;
     }
-    SaveScreenshot("tall-columns-" + Name());
     // A column that fits keeps the place the layout gives it.
     const int lone = IndexOf(hand, "heart5");
     if (hand.cards[lone].y + layout().CardHeight <= bottom) {
