@@ -59,21 +59,16 @@ TEST_F(LobbyWindowTest, TheControlsFollowTheStateAndTheWindowStaysOpenWhileInvit
 
 TEST_F(LobbyWindowTest, NicknameIsCleanedAPrivateRoomNeedsANameAndClosingStoresTheSettings) {
     auto* nickname = Control<QLineEdit>("edNickname");
-    nickname->setText("A");  // too short to log in
-    EXPECT_FALSE(Control("btLogin")->isEnabled());
     nickname->setText("big bad wolf#from the woods");
     emit nickname->editingFinished();
     EXPECT_EQ(nickname->text(), "big_bad_wolf_fro");
-    EXPECT_TRUE(Control("btLogin")->isEnabled());
 
     // A private room without a name shows the message and does not connect.
     window.findChildren<QRadioButton*>().at(kLobbyPrivateRoom)->click();
-    EXPECT_TRUE(Control<QLineEdit>("edPrivateLobby")->isEnabled());
     Control("btLogin")->click();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, kPrivateRoomMissing);
     EXPECT_TRUE(server.calls.empty());
-    EXPECT_EQ(lobby.State().State, kLobbyOffline);
 
     window.findChildren<QRadioButton*>().at(kLobbyCompetition)->click();
     Control<QLineEdit>("edPrivateLobby")->setText("club");

@@ -117,7 +117,6 @@ TEST(WebDialogs, NetworkPlaySettingsWritesTheProxyOnOkOnly) {
     settings.WriteValue("Network\\ProxyServer", std::string("proxy.lan"));
     {
         TfmNetworkSettings dialog(settings, nullptr);
-        EXPECT_EQ(dialog.findChild<QLineEdit*>("edProxyServer")->text(), "proxy.lan");
         dialog.findChild<QLineEdit*>("edProxyPort")->setText("3128");
         dialog.reject();
     }
