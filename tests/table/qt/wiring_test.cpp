@@ -47,15 +47,14 @@ TEST_F(BeforeStartUpTest, StatusBarAndCaptions) {
     pattern.show();
     EXPECT_GE(pattern.width(), CaptionWidth("Select Card Back Pattern"));
     QtDialogs dialogs(window.get());
-    for (const char* caption : {"Hand Score in Highscore List", "New Player"}) {
-        int width = 0;
-        WhenModalOpens([&](QWidget* box) {
-            width = box->width();
-            box->close();
-        });
-        dialogs.InputBox(caption, "Name:", "Ann");
-        EXPECT_GE(width, CaptionWidth(caption)) << caption;
-    }
+    const char* caption = "Hand Score in Highscore List";
+    int width = 0;
+    WhenModalOpens([&](QWidget* box) {
+        width = box->width();
+        box->close();
+    });
+    dialogs.InputBox(caption, "Name:", "Ann");
+    EXPECT_GE(width, CaptionWidth(caption));
 }
 
 using WiringTest = WindowTest;
