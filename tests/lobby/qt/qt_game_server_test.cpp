@@ -52,24 +52,24 @@ TEST(QtGameServer, AnUnreachableServerIsReportedAtOnce) {
 }
 
 #ifdef TAVOLEX_SERVER
-TEST(QtGameServer, TwoPlayersMeetChatAndExchangeGameCommands) {
+// Anna and Ben meet and exchange a game command; logging out closes Ben's connection. That
+// pings are answered and silent sessions dropped is tested with the client and the server.
+TEST(QtGameServer, TwoPlayersExchangeAGameCommandByteForByteAndLoggingOutCloses) {
     RunningServer lobby(TAVOLEX_SERVER);
     ASSERT_NE(lobby.Port(), 0) << lobby.Output().toStdString();
     QtGameServer annaServer;
     QtGameServer benServer;
     EventWindow anna;
     EventWindow ben;
-    ASSERT_EQ(annaServer.GS_Connect("127.0.0.1", lobby.Port(), &anna), 0);
-    annaServer.GS_Login("anna", kLobbyPassword, kGameId);
-    EXPECT_NE(anna.WaitFor(4150), "(none)");  // unknown: the lobby registers it
-    annaServer.GS_Register("anna", kLobbyPassword, "a", "a", "a@b.invalid", 0, "a", "a", "a", "a",
+    const auto join = [](QtGameServer& server, const char* name) {
+        server.GS_Register(name, kLobbyPassword, "a", "a", "a@b.invalid", 0, "a", "a", "a", "a",
                            "a", kGameId);
+    };
+    ASSERT_EQ(annaServer.GS_Connect("127.0.0.1", lobby.Port(), &anna), 0);
+    join(annaServer, "anna");
     EXPECT_EQ(anna.WaitFor(2070), "LOBBY-Tavolex501\r");
-
     ASSERT_EQ(benServer.GS_Connect("localhost", lobby.Port(), &ben), 0);
-    benServer.GS_Register("ben", kLobbyPassword, "a", "a", "a@b.invalid", 0, "a", "a", "a", "a",
-                          "a", kGameId);
-    EXPECT_EQ(ben.WaitFor(2150).substr(0, 3), "ben");
+    join(benServer, "ben");
     EXPECT_EQ(anna.WaitFor(2071), "ben\r");
 
     const std::string token =
@@ -77,31 +77,11 @@ TEST(QtGameServer, TwoPlayersMeetChatAndExchangeGameCommands) {
         "12\xff";
     benServer.GS_PrivateGameCommand("anna", token);
     EXPECT_EQ(anna.WaitFor(2121), "ben " + token + "\r");
-    annaServer.GS_PublicMessage("good luck");
-    EXPECT_EQ(ben.WaitFor(2040), "anna good luck\r");
+    EXPECT_TRUE(annaServer.Connected());
 
-    // Logging out: the server closes the connection, and the others in the room learn of it.
     benServer.GS_Disconnect();
     EXPECT_EQ(ben.WaitFor(1991), "\r");
-    EXPECT_EQ(anna.WaitFor(2072).substr(0, 3), "ben");
     EXPECT_EQ(benServer.GS_PublicMessage("anyone?"), -1);
-}
-
-TEST(QtGameServer, AnsweredPingsKeepAnIdleConnection) {
-    // The server pings every second and drops a session silent for three seconds: a margin of
-    // two pings, so a loaded machine's late pong does not count as silence.
-    RunningServer lobby(TAVOLEX_SERVER, {"--ping-seconds", "1", "--drop-silent-seconds", "3"});
-    ASSERT_NE(lobby.Port(), 0) << lobby.Output().toStdString();
-    QtGameServer server;
-    EventWindow window;
-    ASSERT_EQ(server.GS_Connect("127.0.0.1", lobby.Port(), &window), 0);
-    server.GS_Register("anna", kLobbyPassword, "a", "a", "a@b.invalid", 0, "a", "a", "a", "a", "a",
-                       kGameId);
-    EXPECT_EQ(window.WaitFor(2070), "LOBBY-Tavolex501\r");
-    QTest::qWait(5000);
-    server.GS_PublicMessage("still here");
-    EXPECT_EQ(window.WaitFor(2040), "anna still here\r");
-    EXPECT_TRUE(server.Connected());
 }
 #endif
 

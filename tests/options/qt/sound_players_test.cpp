@@ -35,21 +35,18 @@ class SoundPlayers : public testing::Test {
     Random random_{3};
 };
 
-TEST_F(SoundPlayers, MissingOrForeignWaveFilesAreSilentAndExitDoesNotHang) {
-    QtSounds sounds(random_, {folder_.string()});
+TEST_F(SoundPlayers, MissingOrForeignWaveFilesAndSoundOffAreSilentAndExitDoesNotHang) {
+    QtSounds sounds(random_, {folder_.string(), (kResources / "sounds").string()});
     sounds.settings.Events[kSoundWinHand] = {"missing.wav"};
     sounds.PlayEvent(kSoundWinHand);
     EXPECT_FALSE(sounds.IsPlaying());
-    sounds.PlayFile(Write("words.wav", "this is not a wave file"));
-    sounds.FinishAndClose(2000);
-    EXPECT_FALSE(sounds.IsPlaying());
-}
-
-TEST_F(SoundPlayers, SoundOffPlaysNoEventAndNoAboutSound) {
-    QtSounds sounds(random_, {(kResources / "sounds").string()});
     sounds.settings.SoundOn = false;
     sounds.PlayEvent(kSoundDeal);
     sounds.PlayAbout();
+    EXPECT_FALSE(sounds.IsPlaying());
+    sounds.settings.SoundOn = true;
+    sounds.PlayFile(Write("words.wav", "this is not a wave file"));
+    sounds.FinishAndClose(2000);
     EXPECT_FALSE(sounds.IsPlaying());
 }
 
@@ -79,7 +76,7 @@ TEST_F(SoundPlayers, NoSoundFontOrADamagedTuneMeansSilence) {
 
 // That a tune starts again at its end is the jukebox's decision, tested without audio; playing
 // one out here would tie the test to the machine's speed.
-TEST_F(SoundPlayers, SingleFilePlaysAndMusicOffCloses) {
+TEST_F(SoundPlayers, SingleFilePlaysMusicOffClosesAndTheDefaultTunePlays) {
     if (FindSoundFont(StandardSoundFontFolders("")).empty()) GTEST_SKIP() << "no SoundFont";
     MidiPlayer player(random_, {folder_.string()}, nullptr, "file");
     player.music = {true, 0, "tune.mid", ""};
@@ -89,19 +86,15 @@ TEST_F(SoundPlayers, SingleFilePlaysAndMusicOffCloses) {
     ASSERT_TRUE(player.IsPlaying());
     EXPECT_EQ(player.CurrentTune(), (folder_ / "tune.mid").string());
     EXPECT_EQ(starts.count(), 1);
-
     player.music.MusicOn = false;
     player.ApplySettings();
     EXPECT_FALSE(player.IsPlaying());
-}
 
-TEST_F(SoundPlayers, TheDefaultTunePlays) {
-    if (FindSoundFont(StandardSoundFontFolders("")).empty()) GTEST_SKIP() << "no SoundFont";
-    MidiPlayer player(random_, {(kResources / "music").string()}, nullptr, "file");
-    player.music = {true, 1, "", (kResources / "music").string()};
-    player.MusicNotify();
-    EXPECT_TRUE(player.IsPlaying());
-    EXPECT_EQ(fs::path(player.CurrentTune()).filename(), "ARCADIA.MID");
+    MidiPlayer jukebox(random_, {(kResources / "music").string()}, nullptr, "file");
+    jukebox.music = {true, 1, "", (kResources / "music").string()};
+    jukebox.MusicNotify();
+    EXPECT_TRUE(jukebox.IsPlaying());
+    EXPECT_EQ(fs::path(jukebox.CurrentTune()).filename(), "ARCADIA.MID");
 }
 
 }  // namespace

@@ -10,23 +10,10 @@ namespace {
 
 class OpeningTurnTest : public WindowTest {
   protected:
-    OpeningTurnTest() : WindowTest("0,0,800x600", false) {
-        settings.WriteValue("Settings\\Card Movement", int64_t{1});
-        // The card movement setting is read when the window is made.
-        window = std::make_unique<TfmTvxMain>(settings, Options());
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    OpeningTurnTest() : WindowTest("0,0,800x600", false, true) {
         QObject::connect(window.get(), &TfmTvxMain::StartedUp, [this] { splashClosed = true; });
         window->canvas()->installEventFilter(&firstMove);
         firstMove.test = this;
-    }
-    StartOptions Options() {
-        StartOptions options;
-        options.programFolder = folder.path().toStdString() + "/";
-        options.arguments = {"/setup"};
-        options.startTimer = false;
-        return options;
     }
 
     // At the first paint that shows a card on its way: the table as the backing image holds it,
@@ -65,16 +52,13 @@ class OpeningTurnTest : public WindowTest {
     }
 };
 
-TEST_F(OpeningTurnTest, AFreshStartShowsTheWholeDealBeforeTheComputersFirstMove) {
+TEST_F(OpeningTurnTest, AFreshStartAndANewGameShowTheirWholeDealBeforeTheComputersFirstMove) {
     state().PlayerStartsNext = false;
     window->tmSplashTimer();
     ExpectNewDealShown();
-}
 
-TEST_F(OpeningTurnTest, ANewGameShowsItsDealNotThePreviousOne) {
-    state().PlayerStartsNext = true;
-    window->tmSplashTimer();
-    ASSERT_FALSE(firstMove.seen);
+    // A new game shows its own deal, not the one just played.
+    firstMove.seen = false;
     state().PlayerStartsNext = false;
     QTest::keyClick(window.get(), Qt::Key_F2);  // Game, New
     ExpectNewDealShown();

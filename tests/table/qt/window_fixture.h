@@ -4,29 +4,28 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
+#include <QAction>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 #include <memory>
 
 #include "game/hand_columns.h"
 #include "game/memory_settings.h"
 #include "position.h"
+#include "qt_shell_helpers.h"
 #include "table/qt/table_canvas.h"
 #include "table/qt/tvx_main.h"
 
 namespace tavolex::test {
 
-// A table window in folder with quiet settings (no sound, no card movement, no pauses), shown
-// and active; the test runs the delayed start-up itself.
+// A table window in folder with quiet settings (no sound, no pauses, cards moving only when
+// asked), shown and active; the test runs the delayed start-up itself.
 inline std::unique_ptr<TfmTvxMain> OpenQuietWindow(MemorySettings& settings,
                                                    const QTemporaryDir& folder,
-                                                   const char* resolution = "0,0,640x480") {
+                                                   const char* resolution = "0,0,640x480",
+                                                   bool cardMovement = false) {
     settings.WriteValue("Settings\\Sound", int64_t{0});
-    settings.WriteValue("Settings\\Card Movement", int64_t{0});
+    settings.WriteValue("Settings\\Card Movement", int64_t{cardMovement});
     settings.WriteValue("Settings\\Delay", int64_t{0});
     settings.WriteValue("Settings\\Show Turns", int64_t{0});
     settings.WriteValue("Settings\\Resolution", std::string(resolution));
@@ -41,29 +40,21 @@ inline std::unique_ptr<TfmTvxMain> OpenQuietWindow(MemorySettings& settings,
     return window;
 }
 
-// Inside the visible strip of a card of a pile.
-inline QPoint On(const CardRecord& card) {
-    return QPoint(card.x + 5, card.y + 5);
-}
-
-// Works the next modal dialog once it is open; the caller then opens it (exec blocks).
-inline void WhenModalOpens(std::function<void(QWidget*)> work) {
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, work] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (dialog == nullptr) return;
-        poll->deleteLater();
-        poll->stop();
-        work(dialog);
-    });
-    poll->start(5);
+// The window's menu command with this caption.
+inline QAction* Command(const QWidget& window, const QString& caption) {
+    for (QAction* action : window.findChildren<QAction*>()) {
+        if (action->text() == caption) return action;
+    }
+    ADD_FAILURE() << "no command " << caption.toStdString();
+    return nullptr;
 }
 
 class WindowTest : public ::testing::Test {
   protected:
     // Without startUp the test runs the delayed start-up itself, after its own settings.
-    explicit WindowTest(const char* resolution = "0,0,640x480", bool startUp = true)
-        : window(OpenQuietWindow(settings, folder, resolution)) {
+    explicit WindowTest(const char* resolution = "0,0,640x480", bool startUp = true,
+                        bool cardMovement = false)
+        : window(OpenQuietWindow(settings, folder, resolution, cardMovement)) {
         if (startUp) window->tmSplashTimer();
     }
 
@@ -86,13 +77,6 @@ class WindowTest : public ::testing::Test {
         return QPoint(state().PlayerHand.cards[index].x + 5, drawn[index].y + 5);
     }
     QImage Painted() { return window->canvas()->Backing().toImage(); }
-    // With TAVOLEX_SCREENSHOT_DIR set, leaves a picture of the window there, to be looked at.
-    void SaveScreenshot(const QString& name) {
-        const QString folder = qEnvironmentVariable("TAVOLEX_SCREENSHOT_DIR");
-        if (folder.isEmpty()) return;
-        QDir().mkpath(folder);
-        window->grab().save(folder + "/" + name + ".png");
-    }
 
     QTemporaryDir folder;
     MemorySettings settings;
