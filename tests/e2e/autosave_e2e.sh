@@ -25,7 +25,7 @@ fail() {
 start_game() {
     "$game" "$@" >"$work/game.log" 2>&1 &
     game_pid=$!
-    window=$(timeout 20 xdotool search --sync --name "Tavolex 5.0" | head -1) || fail "no window"
+    window=$(timeout 60 xdotool search --sync --name "Tavolex 5.0" | head -1) || fail "no window"
     sleep 3  # the splash, the deal or the load, and a computer's first turn
     xdotool windowfocus --sync "$window"
 }
