@@ -12,7 +12,6 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <regex>
 #include <stdexcept>
 #include <thread>
 
@@ -63,14 +62,16 @@ class ServerProcess {
         std::string line;
         char c;
         while (line.find('\n') == std::string::npos && read(output_, &c, 1) == 1) line += c;
-        std::smatch ports;
-        if (!std::regex_search(line, ports,
-                               std::regex("lobby on .*:([0-9]+), web on port ([0-9]+)"))) {
+        const std::string webMarker = ", web on port ";
+        const auto web = line.find(webMarker);
+        const auto colon = line.rfind(':', web);
+        if (line.find("lobby on ") == std::string::npos || web == std::string::npos ||
+            colon == std::string::npos) {
             Stop(SIGKILL);
             throw std::runtime_error("server did not start: " + line);
         }
-        lobbyPort = std::stoi(ports[1]);
-        webPort = std::stoi(ports[2]);
+        lobbyPort = std::stoi(line.substr(colon + 1));
+        webPort = std::stoi(line.substr(web + webMarker.size()));
     }
     ~ServerProcess() {
         if (pid_ > 0) Stop(SIGKILL);
