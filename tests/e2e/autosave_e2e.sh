@@ -6,6 +6,8 @@ set -euo pipefail
 game=$1
 cli=$2
 
+# The game must draw on the virtual display, even when the other tests were started offscreen.
+unset QT_QPA_PLATFORM
 if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
@@ -25,7 +27,7 @@ fail() {
 start_game() {
     "$game" "$@" >"$work/game.log" 2>&1 &
     game_pid=$!
-    window=$(timeout 60 xdotool search --sync --name "Tavolex 5.0" | head -1) || fail "no window"
+    window=$(timeout 20 xdotool search --sync --name "Tavolex 5.0" | head -1) || fail "no window"
     sleep 3  # the splash, the deal or the load, and a computer's first turn
     xdotool windowfocus --sync "$window"
 }
