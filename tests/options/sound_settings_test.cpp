@@ -90,7 +90,10 @@ const std::string kSmallMidi =
 class JukeboxTest : public testing::Test {
   protected:
     void SetUp() override {
-        folder_ = fs::path(testing::TempDir()) / "tavolex_jukebox";
+        // One folder per test: CTest runs the tests of this fixture side by side.
+        folder_ = fs::path(testing::TempDir()) /
+                  ("tavolex_jukebox_" +
+                   std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
