@@ -1,6 +1,5 @@
-// The Advanced: its pile decision with the draws against 16 / D^2 and 25 / D^2, its opening
-// acceptance and canasta opening, the going-out draw against 16 / (PH^2 + 1), its discard
-// choice and a whole turn from a position.
+// The Advanced: its pile decision with the draws against 16 / D^2 and 25 / D^2, going out and
+// its draw against 16 / (PH^2 + 1), its discard choice and a whole turn from a position.
 #include "computer/advanced.h"
 
 #include <gtest/gtest.h>
@@ -87,47 +86,6 @@ TEST_F(AdvancedTable, WithCanastasRequiredAPileWithoutACanastaInViewIsTakenAbove
     EXPECT_EQ(game.random, probe);
 }
 
-TEST_F(AdvancedTable, TheOpeningSpendsWildCardsOnlyAsTheMinimumAllows) {
-    game.state().Rules.NaturalPair = 0;
-    // Two pairs, two jokers and seven single cards.
-    TurnContext& turn = Build({.opponentHand = "hearta spadea hearth spadeh joker joker heart4 "
-                                               "club5 diamond6 spade7 heart8 club9 diamond10"});
-    struct Case {
-        int minimum;
-        bool accepted;
-        int wild;
-    };
-    // The aces and a joker make 90; 100 and 120 need the kings and the second joker too.
-    for (const Case& c :
-         {Case{50, false, 1}, Case{90, true, 1}, Case{100, false, 2}, Case{120, true, 2}}) {
-        turn.MeldMinimum = c.minimum;
-        int wild = 0;
-        EXPECT_EQ(AdvOpeningReachable(turn, wild), c.accepted) << c.minimum;
-        EXPECT_EQ(wild, c.wild) << c.minimum;
-    }
-}
-
-TEST_F(AdvancedTable, AnOpeningMustKeepSevenCards) {
-    const std::string elevenCards =
-        "hearta spadea cluba diamonda hearta heart4 club5 diamond6 "
-        "spade7 heart8 club9";
-    int wild = 0;
-    EXPECT_FALSE(AdvOpeningReachable(Build({.opponentHand = elevenCards}), wild));
-    EXPECT_TRUE(AdvOpeningReachable(Build({.opponentHand = elevenCards + " diamond10"}), wild));
-}
-
-TEST_F(AdvancedTable, TheCanastaOpeningSharesItsJokersAcrossTheRanks) {
-    const char* hand =
-        "hearth spadeh clubh diamondh spade9 club9 heart9 diamond9 joker joker "
-        "joker heart4";
-    // The kings take the three jokers; the nines count twos: 40 + 60 = 100.
-    int rank = -1;
-    ASSERT_TRUE(AdvCanastaOpeningTest(Build({.opponentHand = hand}), rank));
-    EXPECT_EQ(rank, 8);  // the lowest rank worth 50
-    ASSERT_TRUE(AdvCanastaOpeningTest(Build({.opponentHand = hand, .opponentScore = 3000}), rank));
-    EXPECT_EQ(rank, 12);  // only the kings are worth 120
-}
-
 TEST_F(AdvancedTable, GoingOutLaysBlackThreesAndEveryWildCard) {
     AdvGoOutWithWilds(
         Build({.opponentHand = "club3 spade3 club3 heart4 club4 joker joker",
@@ -161,41 +119,6 @@ TEST_F(AdvancedTable, GoingOutIsDrawnAgainst16OverThePlayersHandSquaredPlusOne) 
     // One card in the player's hand: 16 / 2, certain.
     for (uint32_t seed = 1; seed <= 100; ++seed)
         EXPECT_TRUE(goesOut(BuildSeeded(GoingOutPosition("spade4"), seed)));
-}
-
-TEST_F(AdvancedTable, ALongHandWithABlackThreeInHandSetsHoldThrees) {
-    AdvancedLevel level;
-    level.MeldPhase(Build({.opponentHand = "club3 heart4 spade9 diamond10 heart6",
-                           .opponentMelds = std::string(kAceCanasta) +
-                                            " | spadeh clubh diamondh hearth spadeh clubh diamondh"
-                                            " | spadev clubv diamondv heartv spadev clubv diamondv",
-                           .discardPile = "club5"}));
-    EXPECT_EQ(game.table.computer.HoldThrees, 1);
-}
-
-TEST_F(AdvancedTable, ASmallPileScansUpwardOrDownwardByTheDrawAndSkipsWhatFitsAPlayersMeld) {
-    auto lowest = [&](TurnContext& turn) { return Chosen(AdvChooseDiscard(turn)) == "heart4"; };
-    const double upward = CheckDraws({.opponentHand = "heart4 spade9 club9 diamondv",
-                                      .opponentMelds = kKings,
-                                      .discardPile = "club5"},
-                                     0.8, false, lowest);
-    EXPECT_NEAR(upward, 0.8, kTolerance);
-    // The only singleton would let the player take the pile onto the kings, three or six of
-    // them: the nines go (a second draw for the groups of two).
-    for (const char* kings :
-         {"spadeh clubh diamondh", "spadeh clubh diamondh hearth spadeh clubh"}) {
-        for (uint32_t seed = 1; seed <= 50; ++seed) {
-            TurnContext& turn = BuildSeeded({.playerMelds = kings,
-                                             .opponentHand = "diamondh spade9 club9",
-                                             .opponentMelds = "spadea cluba diamonda",
-                                             .discardPile = "club5"},
-                                            seed);
-            EXPECT_EQ(Chosen(AdvChooseDiscard(turn)), "spade9");
-            probe.Real();
-            probe.Real();
-            EXPECT_EQ(game.random, probe);
-        }
-    }
 }
 
 TEST_F(AdvancedTable, OnALargePileABlackThreeGoesElseATwoFreezesAgainstAMeldedRank) {

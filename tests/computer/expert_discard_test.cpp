@@ -1,5 +1,5 @@
-// The Expert's discard: freezing the pile, what it carries over from earlier turns, the safety
-// of a rank for the player, and the guard against the player's last card.
+// The Expert's discard: freezing the pile with a spare wild card, or with a red three from the
+// table before opening.
 #include <gtest/gtest.h>
 
 #include "computer/computer_turn.h"
@@ -13,9 +13,7 @@ namespace {
 using test::ExpertTable;
 using test::Names;
 
-constexpr int kSix = 5;
 constexpr int kNine = 8;
-constexpr int kTen = 9;
 
 // A new hand: what the computer remembered of the last one is forgotten, as at a deal.
 void Build(ExpertTable& table, const test::Position& position) {
@@ -57,23 +55,6 @@ TEST(ExpertDiscard, SpareWildCardsKeepAFrozenPileFrozenMostlyWithATwo) {
     EXPECT_EQ(Chosen(table), "heart6");
 }
 
-TEST(ExpertDiscard, ThePlayersLastCardCannotTakeARankItHasMelded) {
-    const test::Position position{.playerHand = "clubb",
-                                  .playerMelds = "spade9 club9 diamond9",
-                                  .opponentHand = "heart9 spade5 club5 diamondh hearth",
-                                  .opponentMelds = "spadea cluba diamonda"};
-    ExpertTable table;
-    Build(table, position);
-    EXPECT_EQ(Chosen(table), "spade5");
-
-    // With two cards in the player's hand the single nine is the safest discard.
-    test::Position twoCards = position;
-    twoCards.playerHand = "clubb heartb";
-    Build(table, twoCards);
-    EXPECT_EQ(Chosen(table), "heart9");
-    EXPECT_EQ(table.game.table.computer.DiscardingRank, kNine);
-}
-
 TEST(ExpertDiscard, BeforeOpeningARedThreeFromTheTableFreezesThePile) {
     RuleOptions rules;
     rules.NumberOfCanastas = 2;
@@ -103,50 +84,6 @@ TEST(ExpertDiscard, BeforeOpeningARedThreeFromTheTableFreezesThePile) {
     ExpertTurn(table.game.table);
     EXPECT_EQ(table.game.state().OpponentMelds.count, 2);
     EXPECT_EQ(table.game.state().OpponentHand.count, 13);
-}
-
-TEST(ExpertDiscard, EarlierTurnsDecideFirst) {
-    const test::Position position{.opponentHand = "spade9 club9 heart6 spade3 club3",
-                                  .opponentMelds = "spadea cluba diamonda"};
-    ExpertTable table;
-    Build(table, position);
-    table.game.table.computer.HoldThrees = 1;
-    EXPECT_EQ(Chosen(table), "spade3");
-
-    // The rank begun on an earlier turn is broken up further; one no longer held is dropped.
-    Build(table, position);
-    table.game.table.computer.DiscardingRank = kNine;
-    EXPECT_EQ(Chosen(table), "spade9");
-    table.game.table.computer.DiscardingRank = kTen;
-    EXPECT_EQ(Chosen(table), "heart6");
-    EXPECT_EQ(table.game.table.computer.DiscardingRank, kSix);
-}
-
-TEST(ExpertDiscard, KeepsRanksThePlayerIsKnownToHold) {
-    const test::Position position{.playerHand = "heart9 diamond9 clubb",
-                                  .opponentHand = "spade9 club9 hearth diamondh",
-                                  .opponentMelds = "spadea cluba diamonda"};
-    ExpertTable table;
-    Build(table, position);
-    EXPECT_EQ(Chosen(table), "spade9");
-
-    Build(table, position);
-    GameState& state = table.game.state();
-    PushCard(state.KnownPlayerCards, state.PlayerHand.cards[0]);
-    PushCard(state.KnownPlayerCards, state.PlayerHand.cards[1]);
-    EXPECT_EQ(Chosen(table), "hearth");
-}
-
-TEST(ExpertDiscard, ABlackThreeGoesBeforeAPairOnceTheStockRunsShort) {
-    const test::Position position{.opponentHand = "spade9 club9 hearth diamondh spade3",
-                                  .opponentMelds = "spadea cluba diamonda"};
-    ExpertTable table;
-    Build(table, position);
-    EXPECT_EQ(Chosen(table), "spade9");
-
-    Build(table, position);
-    table.LeaveInStock(69);
-    EXPECT_EQ(Chosen(table), "spade3");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The Expert's opening plan and the hand and pile tests around it: which plan reaches the
-// minimum with fewer wild cards, what the pile's size allows, and what a discard would cost.
+// The Expert's opening plan: the wild cards the pile's size allows, and the discards that leave
+// the opening reachable.
 #include <gtest/gtest.h>
 
 #include "computer/expert_parts.h"
@@ -11,38 +11,6 @@ namespace {
 using test::ExpertTable;
 
 constexpr int kNine = 8;  // rank code of the nines
-
-TEST(ExpertOpeningPlan, WildCardsGoOnTriplesUnlessPairsNeedFewer) {
-    ExpertTable table({.NumberOfCanastas = 2, .NaturalPair = 0});
-    table.Build({.opponentHand = "spadeh clubh diamondh spadev clubv joker heart2 spade5 heart7"});
-    int wilds = -1;
-
-    // 50: the kings with the joker (plan A) and the queens with it (plan B) both cost one wild
-    // card; plan A wins the tie.
-    table.turn.MeldMinimum = 50;
-    EXPECT_TRUE(OpeningPlanner(table.turn, wilds, kRankJoker, false, false));
-    EXPECT_EQ(table.game.table.computer.OpeningPlan, 1);
-    EXPECT_EQ(wilds, 1);
-
-    // 90: plan A needs the joker and the two on the kings, plan B only the joker on the queens.
-    table.turn.MeldMinimum = 90;
-    EXPECT_TRUE(OpeningPlanner(table.turn, wilds, kRankJoker, false, false));
-    EXPECT_EQ(table.game.table.computer.OpeningPlan, 2);
-    EXPECT_EQ(wilds, 1);
-}
-
-TEST(ExpertOpeningPlan, NaturalPairLeavesOnlyPairsWithWildCards) {
-    ExpertTable table({.NumberOfCanastas = 2, .NaturalPair = 1});
-    table.Build({.opponentHand = "spadeh clubh diamondh spadev clubv joker spade5"});
-    int wilds = -1;
-    EXPECT_TRUE(OpeningPlanner(table.turn, wilds, kRankJoker, false, false));
-    EXPECT_EQ(table.game.table.computer.OpeningPlan, 2);
-
-    // Without the pair nothing reaches 50.
-    table.Build({.opponentHand = "spadeh clubh diamondh spadev joker spade5"});
-    EXPECT_FALSE(OpeningPlanner(table.turn, wilds, kRankJoker, false, false));
-    EXPECT_EQ(table.game.table.computer.OpeningPlan, 0);
-}
 
 // One canasta to make and a minimum of 50: the top nine pairs with the nine in hand and needs
 // the joker. From a pile of 10 cards the opening may cost no wild card beyond those the pile
@@ -85,36 +53,6 @@ TEST(ExpertOpeningPlan, ADiscardMustLeaveTheOpeningReachable) {
     // Once opened, any card may go.
     state.OpponentMeldPoints = 60;
     EXPECT_TRUE(OpeningSurvivesDiscard(table.turn, kRankJoker));
-}
-
-TEST(ExpertOpeningPlan, CardsLeftAfterMeldingCountsPairsWildCardsAndBlackThrees) {
-    ExpertTable table;
-    int left = -1;
-    table.Build({.opponentHand = "spade9 club9 joker heart5"});
-    EXPECT_TRUE(CardsLeftAfterMelding(table.turn, left));
-    EXPECT_EQ(left, 1);
-
-    // A pair without its wild card stays in hand.
-    table.Build({.opponentHand = "spade9 club9 heart5"});
-    EXPECT_FALSE(CardsLeftAfterMelding(table.turn, left));
-    EXPECT_EQ(left, 3);
-
-    // Three black threes go down when going out; a nine joins the meld on the table.
-    table.Build({.opponentHand = "diamond9 spade3 club3 spade3 joker",
-                 .opponentMelds = "spade9 club9 heart9"});
-    EXPECT_TRUE(CardsLeftAfterMelding(table.turn, left));
-    EXPECT_EQ(left, 0);
-}
-
-TEST(ExpertOpeningPlan, APileMakesACanastaOnlyWhenTheHandCannotAlone) {
-    ExpertTable table;
-    table.Build({.opponentHand = "spade9 club9 joker joker spade2 heart5",
-                 .discardPile = "heart9 spade4 diamond9"});
-    EXPECT_TRUE(PileMakesCanastaTest(table.turn));
-
-    table.Build({.opponentHand = "spade9 club9 heart9 diamond9 joker joker spade2",
-                 .discardPile = "heart9 spade4 diamond9"});
-    EXPECT_FALSE(PileMakesCanastaTest(table.turn));
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// The Expert's pick-up: its aggressive turns, when it takes the discard pile and when it denies
-// it, and the melds a taken pile's top card makes.
+// The Expert's pick-up: when it takes the discard pile and when it denies it, and the melds a
+// taken pile's top card makes.
 #include <gtest/gtest.h>
 
 #include "computer/computer_hand.h"
@@ -15,44 +15,6 @@ using test::Names;
 constexpr int kFive = 4;  // rank codes
 constexpr int kNine = 8;
 constexpr int kKing = 12;
-
-// The share of the turns the pick-up's draw makes aggressive, with that many cards in the stock.
-double AggressiveShare(int aggression, int stockSize) {
-    constexpr int kTrials = 4000;
-    ExpertTable table;
-    table.game.table.Aggression = aggression;
-    table.Build({.opponentHand = "spade5 club6 heart7"});
-    table.LeaveInStock(stockSize);
-    int aggressive = 0;
-    for (int trial = 0; trial < kTrials; ++trial)
-        aggressive += DrawAggressiveTurn(table.game.table);
-    return static_cast<double>(aggressive) / kTrials;
-}
-
-TEST(ExpertPickUp, AggressiveTurnsGrowAsTheStockRunsDown) {
-    // Aggression 50 puts the threshold at 40 cards.
-    EXPECT_NEAR(AggressiveShare(50, 41), 40.0 / 41, 0.015);
-    EXPECT_EQ(AggressiveShare(50, 40), 1.0);
-    EXPECT_NEAR(AggressiveShare(0, 80), 10.0 / 80, 0.02);
-}
-
-TEST(ExpertPickUp, PlayerAheadCountsWhatIsLeftToPlay) {
-    ExpertTable table;
-    table.Build({.discardPile = "spade4"});
-    GameState& state = table.game.state();
-    // Only the sizes count: 40 cards in stock and pile ask 18 + 21 of the player.
-    const auto ahead = [&](int stock, int playerHand, int playerMelds) {
-        state.Stock.count = static_cast<uint8_t>(stock);
-        state.PlayerHand.count = static_cast<uint8_t>(playerHand);
-        state.PlayerMelds.count = static_cast<uint8_t>(playerMelds);
-        return ComputePlayerAhead(table.game.table);
-    };
-    EXPECT_TRUE(ahead(39, 30, 9));
-    EXPECT_FALSE(ahead(39, 30, 8));
-    EXPECT_FALSE(ahead(61, 60, 0));  // 62 cards left: too early
-    state.OpponentMeldPoints = 50;
-    EXPECT_FALSE(ahead(39, 30, 9));
-}
 
 // One canasta to make: a pile the tests on the top card would take stays while 68 or more cards
 // are left in the stock, unless the computer is holding its black threes.
@@ -124,42 +86,6 @@ TEST(ExpertPickUp, TheTopCardsPairUsesOneOfThePlannedWildCards) {
     EXPECT_EQ(memory.PileMakesCanasta, 0);
 }
 
-// The top card joins the computer's meld of its rank alone; the pair from the hand goes with it
-// when the pile could only be taken with the pair.
-TEST(ExpertPickUp, TheTopCardJoinsItsMeldAloneUnlessThePairWasNeeded) {
-    const auto handAfterTaking = [](const RuleOptions& rules, bool frozen) {
-        ExpertTable table(rules);
-        table.Build({.opponentHand = "diamond9 spade9 heart5 club6 joker",
-                     .opponentMelds = "spade9 club9 heart9",
-                     .discardPile = "spade4 club9",
-                     .pileFrozen = frozen});
-        TakeTopDiscard(table.game.table);
-        ExpertMeldTakenTopCard(table.turn, kNine);
-        return Names(table.game.state().OpponentHand);
-    };
-    EXPECT_EQ(handAfterTaking({}, false), "diamond9 spade9 heart5 club6 joker");
-    EXPECT_EQ(handAfterTaking({}, true), "heart5 club6 joker");
-    EXPECT_EQ(handAfterTaking({.NaturalPair = 1, .AddExistingMeld = 1}, false),
-              "heart5 club6 joker");
-}
-
-// A minimum of 120 that the triples do not reach: wild cards go first onto the meld whose rank
-// the rest of the pile brings most of (the fives, two more to come).
-TEST(ExpertPickUp, TheOpeningsMissingPointsGoWhereThePileFeedsMost) {
-    ExpertTable table;
-    table.Build({.opponentHand = "spadeh clubh diamondh spade5 heart5 diamond5 joker joker spade9 "
-                                 "club9 heart9",
-                 .discardPile = "heart5 club5 diamondh",
-                 .opponentScore = 3000});
-    ASSERT_EQ(table.turn.MeldMinimum, 120);
-    ExpertMeldTakenTopCard(table.turn, kNine);
-    const GameState& state = table.game.state();
-    EXPECT_EQ(state.OpponentMeldPoints, 125);
-    EXPECT_EQ(WildsInMeld(table.game.table, kFive), 1);
-    EXPECT_EQ(WildsInMeld(table.game.table, kKing), 0);
-    EXPECT_EQ(Names(state.OpponentHand), "joker");
-}
-
 // The sixes and the fives (30 points) need 90 more from the twos: three go on the sixes, which
 // then hold as many wild cards as naturals, and two on the fives.
 TEST(ExpertPickUp, TheOpeningsWildCardsNeverOutnumberAMeldsNaturals) {
@@ -195,23 +121,6 @@ TEST(ExpertPickUp, WithTheStockGoneOnlyAForcedTopCardIsTaken) {
     EXPECT_EQ(ExpertPickUp(over.turn), ExpertPickUpResult::HandOver);
     EXPECT_EQ(over.game.state().EndHandRequested, 1);
     EXPECT_EQ(Names(over.game.state().OpponentHand), "spade5 club6 heart7");
-}
-
-// A pile of one card is a new pile: what the computer planned against the old one is void, and
-// it holds its black threes only while it still has two of them.
-TEST(ExpertPickUp, ANewPileClearsTheOldPlans) {
-    const auto memoryAfter = [](const std::string& hand, const std::string& pile) {
-        ExpertTable table;
-        table.Build({.opponentHand = hand, .discardPile = pile});
-        ComputerMemory& memory = table.game.table.computer;
-        memory.HoldThrees = 1;
-        memory.DiscardingRank = 6;
-        ExpertPickUp(table.turn);
-        return std::pair{int{memory.HoldThrees}, int{memory.DiscardingRank}};
-    };
-    EXPECT_EQ(memoryAfter("spade3 club6 heart7", "spade4"), std::pair(0, 0));
-    EXPECT_EQ(memoryAfter("spade3 club3 heart7", "spade4"), std::pair(1, 0));
-    EXPECT_EQ(memoryAfter("spade3 club6 heart7", "spade4 heart5"), std::pair(1, 6));
 }
 
 }  // namespace

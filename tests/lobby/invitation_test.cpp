@@ -38,40 +38,6 @@ struct Pair : ::testing::Test {
     }
 };
 
-TEST_F(Pair, InviteAndAcceptPutBothInOneGameRoom) {
-    anna.lobby.Invite("ben");
-    EXPECT_EQ(anna.server.calls, Lines{"Private ben INVITE_REQUEST#NICK=anna##"});
-    EXPECT_EQ(anna.view.chat.back(), "[Inviting your opponent, please wait...]");
-    Relay(anna, ben);
-    EXPECT_EQ(ben.view.invitedPosts, 1);
-    ben.server.calls.clear();
-    Answer(ben, true);
-    EXPECT_EQ(ben.server.calls, Lines{"Private anna INVITE_ACCEPT#NICK=ben##"});
-    Relay(anna, ben);
-    for (LobbyFixture* side : {&anna, &ben}) {
-        EXPECT_EQ(side->state.State, kLobbyPlaying);
-        EXPECT_EQ(side->view.closedWithOk, 1);
-    }
-    EXPECT_EQ(anna.state.GameRoom, "Tavolex#ben#anna#");
-    EXPECT_EQ(ben.lobby.Match().NetworkRole, kNetworkRoleAccepted);
-    EXPECT_EQ(ben.lobby.Match().OpponentName, "anna");
-    EXPECT_EQ(ben.view.chat.back(), "[Your opponent accepted, starting match...]");
-    ben.lobby.StartNetworkGame();
-    EXPECT_TRUE(ben.lobby.Match().Started);
-}
-
-TEST_F(Pair, ADeclineSendsBothBackToTheLobbyRoom) {
-    anna.lobby.Invite("ben");
-    Relay(anna, ben);
-    ben.server.calls.clear();
-    Answer(ben, false);
-    EXPECT_EQ(ben.server.calls,
-              (Lines{"Private anna INVITE_DECLINED##", "JoinRoom LOBBY-Tavolex501"}));
-    Relay(anna, ben);
-    EXPECT_EQ(anna.view.chat.back(), "[Sorry, your opponent has declined the invitation.]");
-    ExpectBothInTheLobby();
-}
-
 TEST_F(Pair, AnAcceptanceAfterCancelIsCanceled) {
     anna.lobby.Invite("ben");
     Relay(anna, ben);
@@ -112,18 +78,6 @@ TEST_F(Pair, AnOpponentWhoLeavesEndsTheWait) {
     ben.lobby.GameServerEvent(2400, "anna\r");
     EXPECT_EQ(ben.state.State, kLobbyAvailable);
     EXPECT_EQ(ben.server.calls.back(), "JoinRoom LOBBY-Tavolex501");
-}
-
-TEST_F(Pair, AHiddenLobbyAgreesOnAMatchWithoutClosingAWindow) {
-    ben.lobby.AttachView(nullptr);
-    anna.lobby.Invite("ben");
-    Relay(anna, ben);
-    Answer(ben, true);
-    ben.server.calls.clear();
-    EXPECT_TRUE(ben.lobby.GameServerEvent(2121, "anna INVITE_CONFIRMED##\r"));
-    EXPECT_EQ(ben.state.State, kLobbyPlaying);
-    EXPECT_EQ(ben.view.closedWithOk, 0);
-    EXPECT_FALSE(ben.lobby.GameServerEvent(2121, "anna 5\xfe\xff\r"));
 }
 
 TEST_F(Pair, AQuestionAnsweredAfterInvitingSomeoneElse) {

@@ -25,26 +25,6 @@ TEST(EventWords, QuotesHoldSpacesTheCarriageReturnEndsTheLineAndNamesAreCleaned)
     EXPECT_EQ(CleanPrivateRoom("club #7 night"), "club _7 night");
 }
 
-// The window's own test follows the buttons and the caption through every state.
-TEST(LobbyControls, ColoursTheInvitationAndClosingFollowTheState) {
-    TLobby lobby;
-    lobby.LobbyType = kLobbyPrivateRoom;
-    EXPECT_EQ(ControlsFor(lobby, "anna", "").privateLobbyColour, LobbyColour::kWindow);
-    lobby.LobbyType = kLobbyJustForFun;
-    EXPECT_FALSE(ControlsFor(lobby, "anna", "").privateLobbyEnabled);
-    EXPECT_EQ(ControlsFor(lobby, "anna", "").chatColour, LobbyColour::kButtonFace);
-    lobby.State = kLobbyAvailable;
-    lobby.Nickname = "anna";
-    const LobbyControls available = ControlsFor(lobby, "anna", "ben");
-    EXPECT_TRUE(available.inviteEnabled);
-    EXPECT_EQ(available.chatColour, LobbyColour::kBackground);
-    EXPECT_EQ(available.privateLobbyColour, LobbyColour::kButtonFace);
-    EXPECT_FALSE(ControlsFor(lobby, "anna", "").inviteEnabled);
-    // The window may close offline, in the lobby and once playing.
-    for (uint8_t state = 0; state <= 6; ++state)
-        EXPECT_EQ(LobbyMayClose(state), state == 0 || state == 2 || state == 6) << int(state);
-}
-
 TEST(LobbyLogin, LooksUpTheAddressConnectsRegistersAnUnknownNameAndLogsOut) {
     LobbyFixture f;  // logs in once; start again from offline
     f.state.State = kLobbyOffline;
@@ -119,30 +99,6 @@ TEST(LobbyLogin, FailuresOfTheLookupAndTheConnection) {
         // A stored address is used without a lookup; a failed connect looks it up afresh.
         EXPECT_EQ(addresses.lookups, c.connects.empty() ? 1 : 2);
     }
-}
-
-TEST(LobbyLogin, APrivateRoomNeedsANameAndIsCreatedByItsFirstVisitor) {
-    LobbyFixture f;
-    f.state.State = kLobbyOffline;
-    f.server.calls.clear();
-    f.lobby.ChangeLobbyType(kLobbyPrivateRoom, "");
-    // The name typed after choosing the type is the room joined; the window's test refuses
-    // a private room without a name.
-    f.lobby.Login({"anna", kLobbyPrivateRoom, "club"});
-    f.lobby.GameServerEvent(2150, "anna\r");
-    f.server.calls.clear();
-    f.lobby.GameServerEvent(2070, "LOBBY-Tavolex501\r");
-    EXPECT_EQ(f.server.calls, (Lines{"JoinRoom LobbyTavolexclub", "GetAllRooms Tavolex501"}));
-    f.lobby.GameServerEvent(4072, "LobbyTavolexclub\r");
-    EXPECT_EQ(f.server.calls.back(), "CreateRoom LobbyTavolexclub 0");
-    // Somebody else created it meanwhile.
-    f.lobby.GameServerEvent(4075, "LobbyTavolexclub\r");
-    EXPECT_EQ(f.server.calls.back(), "JoinRoom LobbyTavolexclub");
-    f.lobby.GameServerEvent(2070, "LobbyTavolexclub\r");
-    EXPECT_EQ(f.server.calls.back(), "GetUserList LobbyTavolexclub");
-    // Another type while in the lobby moves to its room at once.
-    f.lobby.ChangeLobbyType(kLobbyCompetition, "");
-    EXPECT_EQ(f.server.calls.back(), "JoinRoom LobbyTavolexLadder");
 }
 
 TEST(LobbyEvents, EachCodeDoesItsPart) {

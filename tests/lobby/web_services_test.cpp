@@ -1,4 +1,4 @@
-// The web services' texts: addresses asked for and answers read, without a network.
+// The web services' answers, read without a network.
 #include "lobby/web_services.h"
 
 #include <gtest/gtest.h>
@@ -60,25 +60,6 @@ TEST(WebServices, OnlyTheLosingSideOrBothAfterADrawReport) {
                                "Ben's score:", "07/12/2026 13:05:09"),
               "mailto:ben@example.org?Subject=Canasta Match Result&Body=A%26B's Score:4120%0D%0A"
               "Ben%27s%20score%3A 5230%0D%0ATimestamp: 07%2F12%2F2026%2013%3A05%3A09%0D%0A");
-}
-
-TEST(WebServices, AddressesJoinTheConfiguredServerAndTheProxyPortDefaultsTo80) {
-    MemorySettings settings;
-    EXPECT_EQ(WebAddress(ReadWebServer(settings), kVersionPath),
-              "http://localhost:8080/version.txt");
-    settings.WriteValue("Network\\WebServer", std::string("http://games.example.org/ "));
-    EXPECT_EQ(WebAddress(ReadWebServer(settings), kHomePagePath), "http://games.example.org/");
-    EXPECT_EQ(SpacesEscaped("http://h/a b c"), "http://h/a%20b%20c");
-
-    // The proxy's port is 80 unless a number is stored.
-    EXPECT_EQ(ReadProxySettings(settings), (ProxySettings{"", 80, "", ""}));
-    settings.WriteValue("Network\\ProxyServer", std::string("proxy.lan"));
-    settings.WriteValue("Network\\ProxyPort", std::string("3128"));
-    settings.WriteValue("Network\\ProxyUser", std::string("me"));
-    settings.WriteValue("Network\\ProxyPass", std::string("secret"));
-    EXPECT_EQ(ReadProxySettings(settings), (ProxySettings{"proxy.lan", 3128, "me", "secret"}));
-    settings.WriteValue("Network\\ProxyPort", std::string("eighty"));
-    EXPECT_EQ(ReadProxySettings(settings).port, 80);
 }
 
 }  // namespace

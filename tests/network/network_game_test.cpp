@@ -17,26 +17,6 @@ namespace {
 
 constexpr char kSep = kFieldSeparator;
 
-// The opening exchange: the inviting side speaks first; the accepting side answers with its
-// name and rules; the inviting side then sends its rules and deals.
-TEST(NetworkGame, HandshakeOnBothSides) {
-    for (const uint8_t role : {kNetworkRoleInvited, kNetworkRoleAccepted}) {
-        HeadlessGame game;
-        HeadlessNetworkView view;
-        NetworkGame net(game.table, view);
-        game.table.ComputerLevel = kExpert;
-        net.StartNetworkGame(role, "ann", "bob");
-        net.Receive(Message(kTokenPlayerId, std::string("Bob") + kSep + "501"));
-        net.DispatchReceived();
-        EXPECT_EQ(view.status, "Connection established with Bob");
-        EXPECT_EQ(game.table.ComputerLevel, kRemotePlayer);
-        EXPECT_EQ(game.table.SavedComputerLevel, kExpert);
-        EXPECT_EQ(Sent(game.peer),
-                  role == kNetworkRoleInvited ? "PLAYERID RULES DEAL" : "PLAYERID RULES");
-        EXPECT_EQ(game.peer.sent[0].parameters, std::string("ann") + kSep + "501");
-    }
-}
-
 TEST(NetworkGame, AnotherVersionEndsTheMatchAndNothingAfterItCounts) {
     NetTable game;
     BuildPosition(game, {.opponentHand = "club6", .stock = "heart9"});
@@ -111,29 +91,6 @@ TEST(NetworkGame, ANestedDispatchNeitherLosesNorReorders) {
     EXPECT_EQ(game.dialogs.messages.at(0).text, "bob passes the discard.");
     EXPECT_EQ(handDuringBox, 2);
     EXPECT_EQ(Names(game.state().OpponentMelds), "heart9");
-}
-
-// The connection drops while the remote player is to move: the game is kept under both names
-// and the computer plays the turn out at the level chosen before.
-TEST(NetworkGame, LostConnectionSavesAndTheComputerFinishesTheTurn) {
-    NetTable game;
-    game.table.ProgramFolder = testing::TempDir();
-    game.table.SavedComputerLevel = kAdvanced;
-    game.RemoteTurn({.playerHand = "club4 heart5 spade9",
-                     .opponentHand = "club6 heart7 spadeh",
-                     .discardPile = "diamond4"});
-    game.net.OwnNetName = "a:n*n";
-    game.net.ConnectionLost(true);
-
-    const std::string path = (std::filesystem::path(testing::TempDir()) / "ann_bob.tvx").string();
-    EXPECT_EQ(game.dialogs.messages.at(0).text,
-              "Connection with bob has been terminated.\rThe game has been saved as\r" + path);
-    EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_EQ(game.table.ComputerLevel, kAdvanced);
-    EXPECT_EQ(game.state().Prompt, kPromptDraw);
-    EXPECT_EQ(game.state().DiscardPile.count, 2) << "the computer discarded";
-    EXPECT_FALSE(game.netView.chatOpen);
-    std::filesystem::remove(path);
 }
 
 TEST(NetworkGame, QuestionsBeforeLeavingAMatch) {

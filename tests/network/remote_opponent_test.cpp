@@ -1,7 +1,6 @@
 // The remote player's moves where they need more than the mirrored random play of two tables
 // checks (each move of every kind, the deals and a loaded game leave both copies alike): the
-// points and places of an undone canasta, the penalty of an undone take, going out, and a deal
-// that turns up wild cards.
+// points and places of an undone canasta, the penalty of an undone take, and going out.
 #include "network/remote_opponent.h"
 
 #include <gtest/gtest.h>
@@ -83,41 +82,6 @@ TEST(RemoteOpponent, GoesOutOnlyWhenEverythingAllowsIt) {
         EXPECT_EQ(OpponentWentOut(game.table), c.wentOut);
         EXPECT_EQ(game.dialogs.scorings.size(), c.wentOut ? 1u : 0u);
     }
-}
-
-// Going out in one turn from nothing laid is concealed, also when a discard empties the hand.
-TEST(RemoteOpponent, GoingOutConcealedByADiscardEarnsTheConcealedBonus) {
-    NetTable game;
-    game.RemoteTurn({.playerHand = "club5 club6",
-                     .opponentHand = "heart8 club8 spade8 diamond8 heart8 club8 spade8 club4"});
-    std::string moves;
-    for (const char* card : {"heart8", "club8", "spade8", "diamond8", "heart8", "club8", "spade8"})
-        moves += Message(kTokenMeld, Id(card));
-    game.Get(moves + Message(kTokenDiscard, Id("club4")));
-    ASSERT_EQ(game.dialogs.scorings.size(), 1u);
-    EXPECT_EQ(game.state().OpponentScore, 70 + 500 + 200);
-}
-
-// Jokers, twos and red threes turned up freeze the pile and are covered, each in turn.
-TEST(RemoteOpponent, DealTurnsUpUntilANaturalCard) {
-    // Slots from the top of the stock down: 30 hand cards, then the upcards.
-    std::string text = "1";
-    std::array<int, kMaxPile> slotOf{};
-    for (int i = 0; i < kMaxPile; ++i) slotOf[i] = i;
-    // Card order: deck 0 suits 0..3 faces 0..12 (ids 1..52), its two jokers, then deck 1.
-    const int redThree = *CardIdFromName("heart3") - 1,
-              otherRedThree = *CardIdFromName("diamond3") - 1;
-    // The second deck's red threes leave the hands' slots.
-    std::swap(slotOf[54 + redThree], slotOf[0]);
-    std::swap(slotOf[54 + otherRedThree], slotOf[1]);
-    std::swap(slotOf[52], slotOf[77]);  // a joker
-    std::swap(slotOf[redThree], slotOf[76]);
-    std::swap(slotOf[*CardIdFromName("club7") - 1], slotOf[75]);
-    for (int slot : slotOf) text += static_cast<char>(slot + kWireOffset);
-    NetTable game;
-    game.Get(Message(kTokenDeal, text));
-    EXPECT_EQ(Names(game.state().DiscardPile), "joker heart3 club7");
-    EXPECT_EQ(game.state().PileFrozen, 1);
 }
 
 }  // namespace

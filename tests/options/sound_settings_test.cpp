@@ -1,5 +1,5 @@
-// The sound files the program ships, the event table (built-in, stored, chosen from) and the
-// music player's choice of the single file, of the shuffled jukebox, and of files that fail.
+// The sound files the program ships, the event table (stored and chosen from) and the music
+// player's choice from the shuffled jukebox, past files that fail.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -18,29 +18,6 @@ namespace tavolex {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The music settings as one line: on, type, file, folder.
-std::string Described(const MusicSettings& music) {
-    return std::to_string(music.MusicOn) + " " + std::to_string(music.MusicType) + " " +
-           music.MusicFile + " " + music.JukeboxDir;
-}
-
-TEST(SoundEvents, AFreshStoreGivesTheBuiltInListsAndWhatOkWritesReadsBack) {
-    MemorySettings store;
-    const SoundSettings fresh = LoadSoundSettings(store, "/games/tavolex");
-    EXPECT_TRUE(fresh.SoundOn);
-    EXPECT_EQ(fresh.Events[kSoundDeal], std::vector<std::string>{"shufl.wav"});
-    EXPECT_TRUE(fresh.Events[kSoundLoseHand].empty());  // losing is silent
-    EXPECT_EQ(Described(fresh.Music), "0 1 ARCADIA.MID /games/tavolex");
-
-    SoundSettings settings;
-    settings.SoundOn = false;
-    settings.Music = {true, 0, "/music/tune.mid", "/music"};
-    SaveSoundSettings(store, settings);
-    const SoundSettings back = LoadSoundSettings(store, "/elsewhere");
-    EXPECT_FALSE(back.SoundOn);
-    EXPECT_EQ(Described(back.Music), "1 0 /music/tune.mid /music");
-}
 
 TEST(SoundEvents, TheStoredFormRoundTripsNoneAndUpToThreeFiles) {
     MemorySettings store;
@@ -139,22 +116,6 @@ TEST_F(JukeboxTest, DamagedTunesAreSkippedAndAFolderOfThemOrNoFolderIsSilent) {
     EXPECT_EQ(Choose(missing), "");
 }
 
-// A bare name is looked for in each program folder in turn; one found nowhere names the first.
-TEST_F(JukeboxTest, SingleFileIsFoundInTheProgramFolders) {
-    const std::string tune = Write("ARCADIA.MID");
-    MusicSettings single = Jukebox();
-    single.MusicType = 0;
-    const std::vector<std::string> folders = {(folder_ / "user").string(), folder_.string()};
-    EXPECT_EQ(FindProgramFile("gone.wav", folders), (folder_ / "user" / "gone.wav").string());
-    EXPECT_EQ(FindProgramFile("/else/where.wav", folders), "/else/where.wav");
-    EXPECT_EQ(Choose(single, folders), tune);
-    single.MusicOn = false;
-    EXPECT_EQ(Choose(single, folders), "");
-    single.MusicOn = true;
-    single.MusicFile = "missing.mid";
-    EXPECT_EQ(Choose(single, folders), "");
-}
-
 const fs::path kResources = fs::path(TAVOLEX_TEST_DATA) / ".." / ".." / "resources";
 
 uint32_t Little(const std::string& bytes, size_t at, int count) {
@@ -163,8 +124,6 @@ uint32_t Little(const std::string& bytes, size_t at, int count) {
     return value;
 }
 
-// Every file our sound tool writes has the plain 44-byte header: a mono 16-bit PCM format
-// chunk, then the samples to the end of the file.
 TEST(SoundResources, EveryBuiltInSoundIsAShortSixteenBitPcmWaveAndTheTuneIsMidi) {
     std::vector<std::string> files = {kAboutSound};
     for (const auto& event : BuiltInSoundEvents())

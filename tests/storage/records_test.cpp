@@ -62,27 +62,6 @@ TEST(PlayersPage, OperationsKeepTheCurrentPlayerMeaningful) {
     EXPECT_FALSE(DeletePlayer(players, 0));
 }
 
-TEST(PlayersPage, ButtonsAskFirstAndRefuseCommas) {
-    Players players = Sample();
-    HeadlessDialogs dialogs;
-    dialogs.inputAnswer = "Doe, Jane";
-    EXPECT_FALSE(AskNewPlayer(players, dialogs));
-    EXPECT_FALSE(AskRenamePlayer(players, 0, dialogs));
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[1].text, "Please do not use commas in the name.");
-    EXPECT_EQ(players, Sample());
-
-    dialogs.inputAnswer = "Dee";
-    EXPECT_TRUE(AskNewPlayer(players, dialogs));
-    EXPECT_EQ(players.List.back().Name, "Dee");
-    dialogs.yesNoAnswers = {false, true};
-    EXPECT_FALSE(AskResetPlayerStats(players, 0, dialogs));
-    EXPECT_TRUE(AskResetPlayerStats(players, 0, dialogs));
-    EXPECT_EQ(dialogs.questions.back(),
-              "Do you want to reset the win ratio statistics for player Ann?");
-    EXPECT_EQ(players.List[0].Ratio, TWinRatio{});
-}
-
 TEST(WinRatio, RoundsHalfToEvenAndShowsQuestionMarkBeforeAnyMatch) {
     EXPECT_EQ(WinRatioText({0, 0}), "?");
     EXPECT_EQ(WinRatioText({1, 1}), "50");
@@ -139,28 +118,6 @@ TEST(Highscores, RankBelowEqualScoresAndRoundTripThroughTheStoreWhereDamageReads
     EXPECT_EQ(damaged.Entries[1].Score, 0);
     EXPECT_EQ(damaged.Entries[2].Score, 0);
     EXPECT_EQ(damaged.Entries[3].Score, 250);
-}
-
-TEST(MatchHistory, KeepsTheLastHundredNewestFirstAndSurvivesGaps) {
-    MemorySettings store;
-    for (int match = 1; match <= 101; ++match) {
-        RecordMatchHistory(store, "m" + std::to_string(match));
-    }
-    const std::vector<std::string> history = LoadMatchHistory(store);
-    ASSERT_EQ(history.size(), 100u);
-    EXPECT_EQ(history.front(), "m101");
-    EXPECT_EQ(history.back(), "m2");
-    EXPECT_EQ(ReadText(store, "MatchHistory\\Match0", ""), "m101");
-
-    // Gaps and extra entries neither crash nor duplicate.
-    MemorySettings gaps;
-    gaps.WriteValue("MatchHistory\\Match0", std::string("a"));
-    gaps.WriteValue("MatchHistory\\Match5", std::string("b"));
-    gaps.WriteValue("MatchHistory\\Match150", std::string("ignored"));
-    EXPECT_EQ(LoadMatchHistory(gaps), (std::vector<std::string>{"a", "b"}));
-    RecordMatchHistory(gaps, "c");
-    EXPECT_EQ(LoadMatchHistory(gaps), (std::vector<std::string>{"c", "a", "b"}));
-    EXPECT_EQ(ReadText(gaps, "MatchHistory\\Match6", ""), "b");
 }
 
 struct Records {

@@ -125,35 +125,6 @@ TEST_F(SavedGameFile, AGameSavedOnTheOpponentsTurnGoesOnWithTheComputerOrThePeer
     EXPECT_EQ(flow.opponentTurns, 1);
 }
 
-TEST_F(SavedGameFile, AnEmptyStockShowsTheEndHandButtonAndItsPrompt) {
-    test::BuildPosition(game, {.playerHand = "heart5", .playerHasDrawn = false});
-    GameState& state = game.state();
-    while (!state.Stock.Empty()) PushCard(state.DiscardPile, *PopCard(state.Stock));
-    ASSERT_TRUE(SaveGame(game.table, true, path));
-
-    ASSERT_TRUE(LoadGame(game.table, true, path));
-    EXPECT_EQ(state.StockExhausted, 1);
-    EXPECT_TRUE(game.view.endHandVisible);
-    EXPECT_EQ(game.view.status, kStockExhaustedPrompt);
-}
-
-// How each card moves to the new layout is the table's own concern: here, that it is asked to.
-TEST_F(SavedGameFile, AGameSavedAt640x480IsLaidOutAnewAt1024x768) {
-    HeadlessGame small(6, 0);
-    test::BuildPosition(small, kMidHand);
-    ASSERT_TRUE(SaveGame(small.table, true, path));
-    HeadlessGame large(7, 2);
-    ASSERT_TRUE(LoadGame(large.table, true, path));
-
-    const TableLayout& from = small.table.layout;
-    const TableLayout& to = large.table.layout;
-    const CardRecord& before = small.state().PlayerMelds.cards[0];
-    const CardRecord& after = large.state().PlayerMelds.cards[0];
-    EXPECT_EQ(to.ColumnOf(after.x), from.ColumnOf(before.x));
-    EXPECT_EQ(after.y - to.OwnMeldTop, before.y - from.OwnMeldTop);
-    EXPECT_EQ(large.state().Stock.Top().y, to.StockTop);
-}
-
 // Only the menu tells why a save is refused; the file stays as it was.
 TEST_F(SavedGameFile, TheMenuSaveIsRefusedWhileTakingThePileOrWithAnIncorrectMeld) {
     test::BuildPosition(game, kMidHand);
@@ -188,21 +159,6 @@ TEST_F(SavedGameFile, TheProposedNameIsThePlayersWithoutForbiddenCharactersCutAt
     std::string longAccented;
     for (int i = 0; i < 260; ++i) longAccented += accented;
     EXPECT_EQ(ProposedFileName(longAccented), longAccented.substr(0, 500) + ".tvx");
-}
-
-TEST_F(SavedGameFile, AutomaticSavesGoToTheProgramFolderUnlessAPathIsGiven) {
-    test::BuildPosition(game, kMidHand);
-    const GameState before = reloaded.state();
-    EXPECT_FALSE(LoadGame(reloaded.table, true));  // no autosave yet: nothing to say
-    EXPECT_TRUE(reloaded.dialogs.messages.empty());
-    EXPECT_TRUE(reloaded.state() == before);
-    ASSERT_TRUE(SaveGame(game.table, true));
-    EXPECT_TRUE(fs::exists(folder.Path() / "autosave.tvx"));
-    ASSERT_TRUE(SaveGame(game.table, true, path));
-    ASSERT_TRUE(SaveGame(game.table, true, path));
-    // A write leaves no temporary file behind.
-    EXPECT_EQ(FolderEntries(folder.Path()).size(), 2u);
-    EXPECT_TRUE(LoadGame(reloaded.table, true));
 }
 
 TEST_F(SavedGameFile, AFailedWriteIsReportedOnlyFromTheMenuAndCleanedUp) {
@@ -318,16 +274,6 @@ TEST_F(SavedGameFile, OnExitTheTurnIsRewoundToWhereItCanBeSaved) {
         EXPECT_EQ(Names(state.PlayerMelds), c.melds);
         EXPECT_EQ(state.PlayerScore, c.position.playerScore);
         EXPECT_FALSE(state.PileTakeUndoable || state.TopCardPending);
-    }
-}
-
-TEST_F(SavedGameFile, WithoutAGameInProgressOrWithAutosaveOffTheFileIsDeletedOnExit) {
-    test::BuildPosition(game, kMidHand);
-    for (const bool inProgress : {false, true}) {
-        game.state().GameInProgress = inProgress;
-        test::WriteFile(AutosavePath(game.table), "older game");
-        EXPECT_EQ(SaveOnExit(game.table, !inProgress), ExitSave::Deleted);
-        EXPECT_FALSE(fs::exists(AutosavePath(game.table)));
     }
 }
 

@@ -48,25 +48,6 @@ TEST(StartupSettings, AFreshStoreGivesEveryDefaultAndOddValuesReadAsTheirDefault
     EXPECT_EQ(ComputerLevelFromText(""), 2);
 }
 
-TEST(SettingKeys, EveryKeyIsListedOnceAndReadsItsDefaultFromAFreshStore) {
-    MemorySettings store;
-    std::set<std::string> folded;
-    for (const SettingKey& key : AllSettingKeys()) {
-        std::string name = key.path;
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        EXPECT_TRUE(folded.insert(name).second) << key.path;
-        EXPECT_NE(key.path.find('\\'), std::string::npos) << key.path;
-        if (key.type == SettingType::Text) {
-            EXPECT_EQ(ReadTextSetting(store, key), key.text);
-        } else {
-            EXPECT_EQ(ReadIntSetting(store, key), key.number) << key.path;
-            EXPECT_TRUE(key.low <= key.number && key.number <= key.high) << key.path;
-        }
-    }
-    EXPECT_EQ(folded.size(), 36u + 13u + 8u + 18u);
-}
-
 TEST(Resolution, ParsesThreeFieldsAndFallsBackToTheLargestLayoutWhenDamaged) {
     EXPECT_EQ(ParseResolution("-5,30,1280x1024", 2), (StoredPlacement{-5, 30, "1280x1024"}));
     EXPECT_EQ(ParseResolution("12,40,", 2), (StoredPlacement{12, 40, ""}));
@@ -97,16 +78,6 @@ class Migration : public ::testing::Test {
     MigrationFolders folders = {program, windows, current};
     MemorySettings store;
 };
-
-TEST_F(Migration, AFreshMachineOnlyWritesTheVersion) {
-    Write(program / "autosave.tvx", "x");
-    const MigrationReport report = MigrateSettings(store, folders);
-    EXPECT_EQ(report.fromVersion, 0);
-    EXPECT_FALSE(report.imported);
-    EXPECT_EQ(ReadInt(store, "Settings\\Version", 0), 50001);
-    EXPECT_TRUE(fs::exists(program / "autosave.tvx"));
-    EXPECT_EQ(store.GetKeyNames(""), std::vector<std::string>{"settings"});
-}
 
 TEST_F(Migration, Version300ImportsTheWordsOfTheOldFile) {
     WriteIni("Version=300\nMusic=Off\nsound = Yes\nNumber of Canastas=Two\nThree Block=No\n");
@@ -147,15 +118,6 @@ TEST_F(Migration, OlderVersionsCopyTheFileAndNewerOnesOnlyLoseOldSavedGames) {
     Write(program / "autosave.tvx", "x");
     EXPECT_TRUE(MigrateSettings(newer, folders).deleted.empty());  // already current
     EXPECT_TRUE(fs::exists(program / "autosave.tvx"));
-}
-
-TEST_F(Migration, AStoredOldVersionWithoutTheOldFileKeepsItsValues) {
-    store.WriteValue("Settings\\Version", int64_t{300});
-    store.WriteValue("Settings\\Music", int64_t{0});
-    folders.windows.reset();
-    EXPECT_FALSE(MigrateSettings(store, folders).imported);
-    EXPECT_FALSE(ReadBool(store, "Settings\\Music", true));
-    EXPECT_EQ(ReadInt(store, "Settings\\Version", 0), 50001);
 }
 
 TEST(IniFile, ReadsSectionsAndKeysWithoutRegardToCase) {

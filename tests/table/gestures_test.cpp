@@ -1,5 +1,5 @@
-// The player's mouse and keys: what a point of the table hits, what each gesture does, the
-// one- or two-right-click discard and keyboard play.
+// The player's mouse and keys: the left clicks refused, nothing while the opponent moves, and a
+// turn played with the keys.
 #include "table/gestures.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +16,6 @@ namespace {
 
 using test::BuildPosition;
 using test::IndexOf;
-using test::Names;
 
 constexpr int kNineColumn = 8;
 
@@ -37,48 +36,6 @@ void Click(HeadlessGame& game, MouseButton button, const CardRecord& card,
 
 const CardRecord& HandCard(HeadlessGame& game, const char* name) {
     return game.state().PlayerHand.cards[IndexOf(game.state().PlayerHand, name)];
-}
-
-// The lowest hand card is hit over its whole height (the window's tests hit every covered
-// card on its strip); nothing is hit in an exhausted stock or once the hand is over.
-TEST(HitTest, EveryPartOfTheTableAndNothingOnceTheHandIsOver) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "spade9 club9 diamond9 joker",
-                         .playerMelds = "spadeh clubh diamondh | heart3",
-                         .discardPile = "club5"});
-    const TableLayout& layout = game.table.layout;
-    const CardPile& hand = game.state().PlayerHand;
-    const CardPile& melds = game.state().PlayerMelds;
-    const int x = layout.ColumnLeft(kNineColumn) + 10;
-    const int top = layout.OwnHandTop + kCardStep;
-    const int bottom = top + 2 * kCardStep + layout.CardHeight;
-    const Point king = OnCard(melds.cards[IndexOf(melds, "clubh")]);
-    const Point three = OnCard(melds.cards[IndexOf(melds, "heart3")]);
-    const struct {
-        int x, y;
-        HitTarget target;
-        int index;
-    } cases[] = {
-        {layout.LeftMargin, layout.StockTop, HitTarget::Stock, -1},
-        {layout.LeftMargin + layout.CardWidth, layout.DiscardTop + layout.CardHeight,
-         HitTarget::DiscardPile, -1},
-        {x, bottom, HitTarget::HandCard, IndexOf(hand, "diamond9")},
-        {x, bottom + 1, HitTarget::Nothing, -1},
-        {layout.ColumnLeft(0) + 1, top + 1, HitTarget::HandWildCard, -1},
-        {king.x, king.y, HitTarget::MeldCard, IndexOf(melds, "clubh")},
-        {three.x, three.y, HitTarget::ThreesColumn, -1},
-    };
-    for (const auto& c : cases) {
-        const Hit hit = HitTest(game.table, c.x, c.y);
-        EXPECT_EQ(hit.target, c.target) << c.x << "," << c.y;
-        if (c.index >= 0) {
-            EXPECT_EQ(hit.index, c.index) << c.x << "," << c.y;
-        }
-    }
-    game.state().StockExhausted = 1;
-    EXPECT_EQ(HitTest(game.table, layout.LeftMargin, layout.StockTop).target, HitTarget::Nothing);
-    game.state().Prompt = kPromptHandOver;
-    EXPECT_EQ(HitTest(game.table, king.x, king.y).target, HitTarget::Nothing);
 }
 
 // The window's own tests click to draw, meld and lay wild cards; here the clicks refused.
@@ -115,29 +72,6 @@ TEST(Gestures, NothingWhileTheOpponentMovesAndASpreadPileFoldsOnAnyLeftClick) {
     EXPECT_EQ(game.table.DiscardSpread, 1);
     PlayerClick(game.table, MouseButton::Left, {}, 1, 1);
     EXPECT_EQ(game.table.DiscardSpread, 0);
-}
-
-// With two clicks a meld in between lets the armed card go: the next card at its old index
-// is only armed. Before drawing the armed card stays as it was.
-TEST(RightClickDiscard, AMeldInBetweenDisarmsAndBeforeDrawingNothingIsReset) {
-    HeadlessGame game;
-    game.table.DiscardOption = 1;
-    BuildPosition(game, {.playerHand = "spade9 heart4 spade6",
-                         .playerMelds = "diamond9 club9 heart9",
-                         .discardPile = "club5"});
-    const int armed = IndexOf(game.state().PlayerHand, "heart4");
-    Click(game, MouseButton::Right, HandCard(game, "heart4"));
-    Click(game, MouseButton::Left, HandCard(game, "spade9"));
-    ASSERT_EQ(IndexOf(game.state().PlayerHand, "spade6"), armed);
-    Click(game, MouseButton::Right, HandCard(game, "spade6"));
-    EXPECT_EQ(Names(game.state().DiscardPile), "club5");
-    EXPECT_EQ(game.table.input.RightClickCard, armed);
-
-    BuildPosition(game, {.playerHand = "heart4 spade6 club8", .playerHasDrawn = false});
-    game.table.input.RightClickCard = 2;
-    Click(game, MouseButton::Right, HandCard(game, "heart4"));
-    EXPECT_EQ(game.view.beeps, 1);
-    EXPECT_EQ(game.table.input.RightClickCard, 2);
 }
 
 // A turn played from the keyboard (the window's own tests meld with F8 and a rank key): F6

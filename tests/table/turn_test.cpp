@@ -1,6 +1,6 @@
-// The player's turn on the table: drawing from the stock (one or two cards, red threes), End
-// Hand once the stock is exhausted, discarding (a red three too, with ThreeBlock), and Undo
-// Meld and Undo All, which give back this turn's melded cards newest first.
+// The player's turn on the table: drawing from the stock (one or two cards, red threes),
+// discarding (a red three too, with ThreeBlock), and Undo Meld, which gives a card back to its
+// hand column.
 #include "table/turn.h"
 
 #include <gtest/gtest.h>
@@ -24,20 +24,6 @@ using test::Names;
 
 constexpr int kEightColumn = 7;
 constexpr int kTenColumn = 9;
-
-// Lays all but the top `keep` cards of the stock under the discard pile, so the stock runs
-// low with every card still in play.
-void LeaveInStock(HeadlessGame& game, int keep) {
-    GameState& state = game.state();
-    const int moved = state.Stock.count - keep;
-    CardPile discard;
-    for (int i = 0; i < moved; ++i) PushCard(discard, state.Stock.cards[i]);
-    for (const CardRecord& card : state.DiscardPile) PushCard(discard, card);
-    for (int i = 0; i < keep; ++i) state.Stock.cards[i] = state.Stock.cards[moved + i];
-    state.Stock.count = static_cast<uint8_t>(keep);
-    state.DiscardPile = discard;
-    state.StockExhausted = keep == 0;
-}
 
 // One click draws the cards the rules give; a red three among them is laid out, and replaced
 // only with DrawExtra. Each drawn card goes under the others of its column.
@@ -74,59 +60,6 @@ TEST(Draw, TheRulesCardsComeWithOneClickAndARedThreeIsReplacedOnlyWithDrawExtra)
                   c.cards == 2);
         EXPECT_EQ(state.Prompt, kPromptMeldOrDiscard);
     }
-}
-
-// The last stock card brings up End Hand; it is enabled at the next draw, also in a keyboard
-// phase before drawing, and ends the hand unless the player is forced to take the pile.
-TEST(Draw, TheLastStockCardBringsUpEndHandWhichEndsTheHand) {
-    HeadlessGame game;
-    BuildPosition(
-        game, {.playerHand = "club9 spade4", .opponentHand = "heart6", .playerHasDrawn = false});
-    LeaveInStock(game, 1);
-    DrawFromStock(game.table);
-    EXPECT_TRUE(game.state().StockExhausted);
-    EXPECT_TRUE(game.view.endHandVisible);
-    // The opponent's turn over, the player is to draw again from the empty stock.
-    DiscardFromHand(game.table, 0);
-    game.state().PlayerLocked = 0;
-    game.table.SetPrompt(kPromptDraw);
-    EXPECT_EQ(game.view.status, "Stock exhausted; take discard pile or end hand");
-    EXPECT_TRUE(game.view.endHandEnabled);
-    game.table.SetPrompt(kPromptKeyMeld);
-    game.table.NetworkActive = true;
-    EndHandPressed(game.table);
-    EXPECT_EQ(game.state().WentOut, kNobodyWentOut);
-    EXPECT_EQ(game.peer.sent.at(0).token, kTokenHandOver);
-
-    BuildPosition(game, {.playerHand = "club4 spade5",
-                         .playerMelds = "spade9 heart9 diamond9",
-                         .opponentHand = "heart6",
-                         .discardPile = "club9",
-                         .playerHasDrawn = false});
-    LeaveInStock(game, 0);
-    game.table.SetPrompt(kPromptDraw);
-    const GameState before = game.state();
-    EndHandPressed(game.table);
-    EXPECT_EQ(game.dialogs.messages.at(0).text,
-              "You cannot end this hand now, because you must \n\rmeld the top card of the pile. "
-              "(You are 'forced').");
-    EXPECT_EQ(game.state(), before);
-}
-
-TEST(Discard, TheCardGoesOnThePileAndThePeerIsToMove) {
-    HeadlessGame game;
-    BuildPosition(game, {.playerHand = "club9 diamond9 spade9 heart4",
-                         .playerMelds = "spadea cluba diamonda",
-                         .discardPile = "club5"});
-    game.table.NetworkActive = true;
-    game.table.PeerName = "Anna";
-    const int32_t lastNineY = game.state().PlayerHand.cards[2].y;
-    DiscardFromHand(game.table, IndexOf(game.state().PlayerHand, "diamond9"));
-
-    // The column closes up over the gap.
-    EXPECT_EQ(game.state().PlayerHand.cards[1].y, lastNineY - 12);
-    EXPECT_EQ(game.state().DiscardPile.Top().y, game.table.layout.DiscardTop);
-    EXPECT_EQ(game.view.status, "It's Anna's turn");
 }
 
 // A refused discard changes nothing but the error shown and the reason behind it.
@@ -218,59 +151,6 @@ TEST(UndoMeld, TheCardGoesBackToItsHandColumnAndThePeerIsTold) {
     EXPECT_EQ(state.PlayerHand.anchors, before.PlayerHand.anchors);
     UndoAll(game.table);  // nothing left: no message
     EXPECT_EQ(test::Sent(game.peer), "UN UN UN");
-}
-
-// Taking back the seventh card spreads the canasta again; one that still stands after the
-// undo stays squared.
-TEST(UndoMeld, ACanastaIsSpreadAgainOnlyWhenItNoLongerStands) {
-    const std::string sixTens = "spade10 spade10 club10 club10 diamond10 diamond10";
-    const int top = HeadlessGame().table.layout.OwnMeldTop;
-    std::vector<int> spread;
-    for (int row = 1; row <= 6; ++row) spread.push_back(top + row * kCardStep);
-    struct Case {
-        std::string hand;
-        std::string melds;
-        bool wild;
-        int canastas;
-        std::vector<int> ys;
-    } cases[] = {
-        {"heart10 heart4 heart6", sixTens, false, 0, spread},
-        {"joker heart4 heart6", sixTens + " heart10", true, 1,
-         std::vector<int>(7, top + kCardStep)},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.hand);
-        HeadlessGame game;
-        BuildPosition(game, {.playerHand = c.hand, .playerMelds = c.melds});
-        if (c.wild) {
-            WildOntoMeld(game.table, kTenColumn, false);
-        } else {
-            MeldCard(game.table, 0);
-        }
-        UndoMeld(game.table);
-        const CardPile& melds = game.state().PlayerMelds;
-        EXPECT_EQ(game.state().PlayerTally.canastaCount, c.canastas);
-        EXPECT_EQ(test::ColumnYs(melds, game.table.layout, kTenColumn), c.ys);
-        EXPECT_EQ(melds.anchors[kTenColumn].y, c.ys.back());
-    }
-}
-
-TEST(UndoMeld, TakesBackTheCopyMeldedThisTurnNotTheOtherDecksEarlierOne) {
-    constexpr int kJackColumn = 10;
-    constexpr int kKingColumn = 12;
-    HeadlessGame game;
-    // The jacks' deuce is the first deck's; the hand holds the second deck's.
-    BuildPosition(game, {.playerHand = "club2 heart4 spade6",
-                         .playerMelds = "spadeh hearth diamondh clubh spadeh hearth diamondh | "
-                                        "clubb spadeb club2"});
-    WildOntoMeld(game.table, kKingColumn, false);
-    // Squaring the canasta again moved the new deuce before the jacks' one in the pile.
-    UndoMeld(game.table);
-
-    const GameState& state = game.state();
-    EXPECT_EQ(CountInColumn(state.PlayerMelds, game.table.layout, kJackColumn), 3);
-    EXPECT_EQ(CountInColumn(state.PlayerMelds, game.table.layout, kKingColumn), 7);
-    EXPECT_EQ(state.PlayerHand.cards[IndexOf(state.PlayerHand, "club2")].deck, 1);
 }
 
 }  // namespace

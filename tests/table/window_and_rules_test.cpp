@@ -48,24 +48,6 @@ TEST(CommandLine, FirstArgumentDecidesWhatOpens) {
     EXPECT_FALSE(lobby.loadFileName);
 }
 
-// The steps round half to even; the whole move takes a quarter second at full speed and a
-// second at the slowest.
-TEST(CardMove, StepsAndDurationFollowTheSpeed) {
-    const struct { int speed, steps; } steps[] = {{10, 9}, {7, 12}, {0, 100}, {-4, 100}, {99, 9}};
-    for (const auto& c : steps) EXPECT_EQ(CardMoveSteps(c.speed), c.steps) << c.speed;
-    EXPECT_EQ(CardMoveMilliseconds(10), 250);
-    EXPECT_EQ(CardMoveMilliseconds(-1), 1000);
-}
-
-// Maximised on a screen exactly 1280 pixels wide, the client area is the whole width.
-TEST(ScreenLayout, ColumnPitchFollowsTheClientWidth) {
-    HeadlessGame game(1, 3);
-    ApplyScreenLayout(game.table, 0, DefaultClientWidth(0));
-    EXPECT_EQ(game.table.layout.ColumnPitch, 45);
-    ApplyScreenLayout(game.table, 3, 1280);
-    EXPECT_EQ(game.table.layout.ColumnPitch, 91);
-}
-
 // A hand in progress with every pile in use (a pending pile take, known cards, a squared
 // canasta, red threes on both sides) changes layout: every card keeps its column and its place
 // in it, and going through every layout and back restores the table.

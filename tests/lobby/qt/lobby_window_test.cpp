@@ -28,11 +28,6 @@ class LobbyWindowTest : public ::testing::Test {
     Widget* Control(const char* name) {
         return window.findChild<Widget*>(name);
     }
-    void InLobby(const std::vector<std::string>& players) {
-        lobby.State().State = kLobbyAvailable;
-        lobby.State().Nickname = "Anna";
-        window.ShowAvailablePlayers(players);
-    }
 
     ScriptedGameServer server;
     ScriptedAddresses addresses;
@@ -79,24 +74,6 @@ TEST_F(LobbyWindowTest, NicknameIsCleanedAPrivateRoomNeedsANameAndClosingStoresT
     EXPECT_EQ(Stored(settings, "Network"),
               "background color=16777215 gametype=" + std::to_string(kLobbyCompetition) +
                   " port=4100 privatelobbyroom=club server=games.example");
-}
-
-TEST_F(LobbyWindowTest, DoubleClickInvitesAnotherPlayerButNotOneself) {
-    InLobby({"Anna", "Bert"});
-    auto* players = Control<QListWidget>("lbLobby");
-    const auto doubleClick = [&](int row) {
-        const QPoint cell = players->visualItemRect(players->item(row)).center();
-        QTest::mouseClick(players->viewport(), Qt::LeftButton, {}, cell);
-        QTest::mouseDClick(players->viewport(), Qt::LeftButton, {}, cell);
-    };
-    doubleClick(0);
-    EXPECT_FALSE(Control("btInvite")->isEnabled());
-    EXPECT_EQ(lobby.State().State, kLobbyAvailable);
-    doubleClick(1);
-    EXPECT_EQ(lobby.State().State, kLobbyInviting);
-    EXPECT_EQ(lobby.State().Opponent, "Bert");
-    EXPECT_EQ(server.calls.back(), "Private Bert INVITE_REQUEST#NICK=Anna##");
-    EXPECT_TRUE(Control("btStopWaiting")->isEnabled());
 }
 
 // The table window's part: events and the invitation question come back queued, as posted

@@ -1,12 +1,10 @@
-// The chat window and the rule-differences dialog offscreen.
+// The chat window offscreen.
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTreeWidget>
 
 #include "game/memory_settings.h"
 #include "network/qt/chat_window.h"
@@ -61,37 +59,6 @@ TEST_F(ChatWindowTest, TheMemoShowsReceivedAndSentLinesAboveTheInputLine) {
     for (const Qt::Key key : {Qt::Key_F5, Qt::Key_F6, Qt::Key_F10, Qt::Key_F11})
         QTest::keyClick(Input(), key);
     EXPECT_EQ(keys.size(), 2);
-}
-
-// An off-screen place gives way to the table's; place and size are kept.
-TEST_F(ChatWindowTest, PlaceAndSizeAreKept) {
-    for (const auto& [left, top, placed] :
-         {std::tuple{100, 200, QPoint(100, 200)}, std::tuple{-5, 2000, QPoint(0, 0)}}) {
-        MemorySettings stored;
-        stored.WriteValue(kChatLeftKey.path, int64_t{left});
-        stored.WriteValue(kChatTopKey.path, int64_t{top});
-        stored.WriteValue(kChatWidthKey.path, int64_t{500});
-        EXPECT_EQ(TfmChat(stored, "Anna", &table).geometry(), QRect(placed, QSize(500, 108)));
-        EXPECT_EQ(ReadInt(stored, kChatTopKey.path, 0), placed.y());
-    }
-}
-
-TEST(RuleDifferencesDialog, ListsTheDifferencesSortedAndAdoptsTheOpponentsRules) {
-    TfmRuleDifferences dialog;
-    auto* list = dialog.findChild<QTreeWidget*>("lvRules");
-    dialog.ShowDifferences({{"Number of Cards drawn each turn", "One", "Two"},
-                            {"Canasta Required for Positive Score", "No", "Yes"}});
-    ASSERT_EQ(list->topLevelItemCount(), 2);
-    EXPECT_EQ(list->topLevelItem(0)->text(2), "Yes");
-    QSignalSpy adopted(&dialog, &TfmRuleDifferences::useOpponentsRules);
-    dialog.findChild<QPushButton*>("btUseOpponentsRules")->click();
-    EXPECT_EQ(adopted.size(), 1);
-    EXPECT_FALSE(dialog.isVisible());
-
-    dialog.ShowDifferences({{"Wildcard Canasta allowed", "Yes", "No"}});
-    EXPECT_TRUE(dialog.isVisible());
-    dialog.findChild<QPushButton*>("btHide")->click();
-    EXPECT_FALSE(dialog.isVisible());
 }
 
 }  // namespace

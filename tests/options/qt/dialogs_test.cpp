@@ -1,14 +1,13 @@
-// The options dialogs offscreen. Customize: what it shows, what it leaves open to change, and
-// what OK and "&Apply" store and hand to the window. The card backs: each deck written with the
-// value its type uses, on "&Apply" and OK only; the pattern grid takes only left clicks inside a
-// cell. Sounds: what each button does to an event's list, and what OK writes.
+// The options dialogs offscreen. Customize: the Players page edits a copy. The card backs: each
+// deck written with the value its type uses, on "&Apply" and OK; the pattern grid takes only
+// left clicks inside a cell. Sounds: what each button does to an event's list, and what OK and
+// Cancel write.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSlider>
-#include <QTabWidget>
 #include <QTest>
 
 #include "game/headless_seams.h"
@@ -52,7 +51,6 @@ struct CustomizeFixture : testing::Test {
     }
     QAbstractButton* Button(const QString& text) { return Captioned(dialog.get(), text); }
     void Press(const char* name) { Find<QPushButton>(name)->click(); }
-    QTabWidget* Pages() { return dialog->findChild<QTabWidget*>(); }
 
     CustomizeInput input;
     MemorySettings settings;
@@ -62,36 +60,42 @@ struct CustomizeFixture : testing::Test {
     std::unique_ptr<TfmCustomize> dialog;
 };
 
-TEST_F(CustomizeFixture, ShowsTheValuesLocksTheLevelInAGameAndReopensOnThePageLastClosed) {
-    input.largestLayout = 2;  // a 1024-pixel-wide screen
-    input.values.Delay = 0;
-    input.values.CardMovement = false;
-    TfmCustomize::SetOpeningPage(kGeneralPage);  // the help command for the General page
+TEST_F(CustomizeFixture, PlayersPageEditsACopy) {
     Open();
-    EXPECT_EQ(Pages()->currentIndex(), kGeneralPage);
-    EXPECT_TRUE(Button("&800 x 600")->isChecked());
-    EXPECT_TRUE(Button("&1024 x 768")->isEnabled());
-    EXPECT_FALSE(Button("1&280 x 1024")->isEnabled());
-    EXPECT_FALSE(Find<QSlider>("tbCardSpeed")->isEnabled());
-    EXPECT_EQ(dialog->Values(), input.values);
+    auto* list = Find<QListWidget>("lbPlayers");
+    dialogs.inputAnswer = "Carl, Jr";
+    Press("bnNew");
+    EXPECT_EQ(list->count(), 2);
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().text, kNoCommasText);
 
-    // Only the expert level has an aggressiveness to set.
-    EXPECT_TRUE(Find<QLabel>("lbLevelLock")->isHidden());
-    EXPECT_TRUE(Find<QSlider>("tbAggression")->isEnabled());
-    Button("&Advanced")->click();
-    EXPECT_FALSE(Find<QSlider>("tbAggression")->isEnabled());
-    Pages()->setCurrentIndex(kLevelPage);
-    dialog->reject();
-    EXPECT_EQ(TfmCustomize::OpeningPage(), kLevelPage);
+    dialogs.inputAnswer = "Carl";
+    Press("bnNew");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->currentItem()->text(), "Carl");
+    Press("bnSetCurrent");
+    EXPECT_EQ(Find<QLabel>("lbCurrentPlayer")->text(), "Carl");
 
-    input.gameInProgress = true;  // the player has clicked in this game
-    Open();
-    EXPECT_EQ(Pages()->currentIndex(), kLevelPage);
-    EXPECT_FALSE(Find<QLabel>("lbLevelLock")->isHidden());
-    EXPECT_EQ(Find<QLabel>("lbLevelLock")->text().toStdString(), kLevelLockText);
-    EXPECT_FALSE(Button("&Beginner")->isEnabled());
-    EXPECT_FALSE(Find<QSlider>("tbAggression")->isEnabled());
-    TfmCustomize::SetOpeningPage(kScreenPage);
+    list->setCurrentRow(1);
+    dialogs.inputAnswer = "Bea";
+    Press("bnRename");
+    EXPECT_EQ(list->item(1)->text(), "Bea");
+
+    list->setCurrentRow(0);
+    Press("bnResetStats");
+    EXPECT_EQ(dialog->PlayerCopy().List[0].Ratio, TWinRatio{});
+    EXPECT_FALSE(settings.KeyExists("Player Names"));  // nothing stored before OK
+
+    for (int left = 3; left > 0; --left) {
+        list->setCurrentRow(0);
+        Press("bnDelete");
+    }
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(Find<QLabel>("lbCurrentPlayer")->text(), "Player");
+    EXPECT_FALSE(Find<QPushButton>("bnDelete")->isEnabled());
+    Press("bnApply");
+    EXPECT_TRUE(appliedPlayers.List.empty());
+    EXPECT_EQ(LoadPlayers(settings).CurrentPlayer, -1);
 }
 
 TEST_F(CustomizeFixture, ApplyCommitsAndWaitsForTheNextChangeAndOkStoresEveryControl) {
@@ -130,44 +134,6 @@ TEST_F(CustomizeFixture, ApplyCommitsAndWaitsForTheNextChangeAndOkStoresEveryCon
               "delay=900 level=Advanced mouse options=Double Right Click select player on "
               "startup=0 show highscores=0 show statusbar=0 show turns=0");
     EXPECT_EQ(LoadPlayers(settings), input.players);
-}
-
-TEST_F(CustomizeFixture, PlayersPageEditsACopy) {
-    Open();
-    auto* list = Find<QListWidget>("lbPlayers");
-    dialogs.inputAnswer = "Carl, Jr";
-    Press("bnNew");
-    EXPECT_EQ(list->count(), 2);
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_EQ(dialogs.messages.back().text, kNoCommasText);
-
-    dialogs.inputAnswer = "Carl";
-    Press("bnNew");
-    ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->currentItem()->text(), "Carl");
-    Press("bnSetCurrent");
-    EXPECT_EQ(Find<QLabel>("lbCurrentPlayer")->text(), "Carl");
-
-    list->setCurrentRow(1);
-    dialogs.inputAnswer = "Bea";
-    Press("bnRename");
-    EXPECT_EQ(list->item(1)->text(), "Bea");
-
-    list->setCurrentRow(0);
-    Press("bnResetStats");
-    EXPECT_EQ(dialog->PlayerCopy().List[0].Ratio, TWinRatio{});
-    EXPECT_FALSE(settings.KeyExists("Player Names"));  // nothing stored before OK
-
-    for (int left = 3; left > 0; --left) {
-        list->setCurrentRow(0);
-        Press("bnDelete");
-    }
-    EXPECT_EQ(list->count(), 0);
-    EXPECT_EQ(Find<QLabel>("lbCurrentPlayer")->text(), "Player");
-    EXPECT_FALSE(Find<QPushButton>("bnDelete")->isEnabled());
-    Press("bnApply");
-    EXPECT_TRUE(appliedPlayers.List.empty());
-    EXPECT_EQ(LoadPlayers(settings).CurrentPlayer, -1);
 }
 
 struct CardBackDialogTest : testing::Test {
@@ -212,17 +178,6 @@ TEST_F(CardBackDialogTest, ApplyWritesEachDeckAndStaysOpenOkStoresColourAndPictu
               "color0=65280 filename1=/pictures/back.png pattern1=4 type0=0 type1=2");
     // The picture does not exist: the preview falls back to a colour back, nothing fails.
     EXPECT_FALSE(dialog->findChild<QLabel*>("lbPreview")->pixmap().isNull());
-}
-
-TEST_F(CardBackDialogTest, CancelWritesNothingAndAppliesNothing) {
-    store.WriteValue("Cardback\\Type0", int64_t{1});
-    store.WriteValue("Cardback\\Pattern0", int64_t{8});
-    Open();
-    EXPECT_TRUE(Captioned(dialog.get(), "S&tandard Pattern")->isChecked()) << "the stored type";
-    Click("&Solid Color");
-    Press("bnCancel");
-    EXPECT_TRUE(applied.empty());
-    EXPECT_EQ(Stored(store, "Cardback"), "pattern0=8 type0=1");
 }
 
 TEST(PatternGridTest, ALeftClickInACellSelectsItOtherClicksDoNot) {

@@ -50,14 +50,6 @@ TEST_F(SoundPlayers, MissingOrForeignWaveFilesAndSoundOffAreSilentAndExitDoesNot
     EXPECT_FALSE(sounds.IsPlaying());
 }
 
-TEST_F(SoundPlayers, DefaultMusicFolderIsTheOneHoldingTheDefaultTune) {
-    fs::create_directories(folder_ / "data");
-    Write("data/ARCADIA.MID", kShortTune);
-    EXPECT_EQ(DefaultMusicFolder({(folder_ / "user").string(), (folder_ / "data").string()}),
-              (folder_ / "data").string());
-    EXPECT_EQ(DefaultMusicFolder({(folder_ / "user").string()}), (folder_ / "user").string());
-}
-
 TEST_F(SoundPlayers, NoSoundFontOrADamagedTuneMeansSilence) {
     MidiPlayer player(random_, {folder_.string()}, nullptr, "file");
     player.music = {true, 0, Write("tune.mid", kShortTune), ""};

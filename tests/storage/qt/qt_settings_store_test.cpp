@@ -1,4 +1,4 @@
-// The QSettings store: addressing, case, types, other roots and hand-damaged files, on a settings
+// The QSettings store: addressing, case, other roots and hand-damaged files, on a settings
 // folder of its own for each test so that the user's own settings are never touched.
 #include "storage/qt/qt_settings_store.h"
 
@@ -57,23 +57,6 @@ TEST_F(QtSettingsStoreTest, NamesCompareWithoutCaseAndKeepTheirWrittenCase) {
     EXPECT_TRUE(store.ValueExists("settings\\mouse options"));
     store.DeleteKey("Nothing\\Here");
     EXPECT_TRUE(store.KeyExists("Settings"));
-}
-
-TEST_F(QtSettingsStoreTest, NumbersStayNumbersAndTextsStayTexts) {
-    store.WriteValue("Settings\\Background Color", int64_t{32768});
-    store.WriteValue("Big", int64_t{5'000'000'000});
-    store.WriteValue("Settings\\Level", std::string("Expert"));
-    store.WriteValue("Name", std::string("007"));
-    store.WriteValue("At", std::string("@Variant(x)"));
-
-    EXPECT_EQ(store.ReadValue("Settings\\Background Color", std::string()),
-              SettingValue(int64_t{32768}));
-    EXPECT_EQ(ReadText(store, "Settings\\Background Color", ""), "32768");
-    EXPECT_EQ(ReadInt(store, "Big", 0), 5'000'000'000);
-    EXPECT_EQ(store.ReadValue("Settings\\Level", 0), SettingValue(std::string("Expert")));
-    EXPECT_EQ(store.ReadValue("Name", 0), SettingValue(std::string("007")));
-    EXPECT_EQ(ReadText(store, "At", ""), "@Variant(x)");
-    EXPECT_EQ(ReadInt(store, "Settings\\Level", 3), 3);
 }
 
 TEST_F(QtSettingsStoreTest, AnotherRootIsWrittenOnlyWhenItExists) {

@@ -183,23 +183,5 @@ TEST(TfmRules, BoxesFollowTheirParentsHoyleSetsAllAMatchLocksAllAndTheLastPageRe
     TfmRules::SetOpeningPage(kRulesDiscardPilePage);
 }
 
-TEST(RunRulesDialog, OkAppliesTheControlsAndCancelChangesNothing) {
-    HeadlessGame game;
-    auto pressHoyleThen = [](QDialogButtonBox::StandardButton button) {
-        WhenModalOpens([button](QWidget* dialog) {
-            dialog->findChild<QPushButton*>("bnHoyle")->click();
-            Standard(dialog, button)->click();
-        });
-    };
-    pressHoyleThen(QDialogButtonBox::Cancel);
-    EXPECT_FALSE(RunRulesDialog(game.table, nullptr));
-    EXPECT_FALSE(game.settings.ValueExists("Settings\\Number of Cards"));
-
-    pressHoyleThen(QDialogButtonBox::Ok);
-    EXPECT_TRUE(RunRulesDialog(game.table, nullptr));
-    EXPECT_EQ(game.table.rules(), HoyleRules());
-    EXPECT_EQ(LoadRuleOptions(game.settings), HoyleRules());
-}
-
 }  // namespace
 }  // namespace tavolex::test

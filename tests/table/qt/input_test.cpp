@@ -28,17 +28,6 @@ TEST_F(InputTest, RightClickBeforeDrawingShowsTheErrorInRedAndClickOnTheStockDra
     EXPECT_TRUE(state().GameInProgress);
 }
 
-// What a click does is the engine's; the window hands it the button and the modifiers.
-TEST_F(InputTest, AShiftClickMeldsARankAndUndoAllTakesItBack) {
-    Lay({.playerHand = "heart9 club9 spade9 spade5 heart5 club5 joker heart4",
-         .playerMelds = kAces});
-    Click(OnHand("spade9"), Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(IndexOf(state().PlayerHand, "heart9"), -1);
-    EXPECT_EQ(state().PlayerMelds.count, 6);
-    QTest::keyClick(window.get(), Qt::Key_Delete, Qt::ControlModifier);  // Undo all
-    EXPECT_EQ(state().PlayerHand.count, 8);
-}
-
 TEST_F(InputTest, TheArmedCardShowsHighlightedUntilAnotherActionTheSecondClickDiscards) {
     table().DiscardOption = 1;
     Lay({.playerHand = "heart9 spade5 heart4",
@@ -69,23 +58,6 @@ class PileCountTest : public WindowTest {
   protected:
     PileCountTest() : WindowTest("0,0,800x600") {}
 };
-
-TEST_F(PileCountTest, TakingAOneCardFrozenPileDropsTheBracketsFromItsCount) {
-    Lay({.playerHand = "heart9 club9 spade5 heart4 club6",
-         .playerMelds = kAces,
-         .discardPile = "spade9",
-         .playerHasDrawn = false,
-         .pileFrozen = true});
-    Click({layout().LeftMargin + 10, layout().DiscardTop + 20});
-    Click(OnHand("heart9"));
-    Click(OnHand("club9"));
-    ASSERT_FALSE(state().PileFrozen);
-    const QRect count(0, layout().MiddleY + layout().CardHeight + 3,
-                      layout().LeftMargin + layout().CardWidth, 16);
-    const QImage shown = Painted().copy(count);
-    window->RepaintAll();
-    EXPECT_EQ(shown, Painted().copy(count));
-}
 
 TEST_F(InputTest, KeyboardPlayMeldsByRank) {
     Lay({.playerHand = "heart9 spade5 hearth", .playerMelds = kAces});

@@ -1,7 +1,5 @@
-// The card images at every layout and pixel density, the backs from colours, patterns and
-// pictures, and the painted table: every card where its pile says, the pile box's counts and
-// the canasta labels, at every window size.
-#include <QFile>
+// A back picture that cannot be shown, and the painted table: every card where its pile says, the
+// pile box's counts and the canasta labels, at every window size.
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -14,57 +12,9 @@
 namespace tavolex::test {
 namespace {
 
-const CardBacks kPatternBacks = {CardBackRecord{kPatternBack, 128, "", 0},
-                                 CardBackRecord{kPatternBack, 128, "", 7}};
-
 QRgb CentrePixel(const QPixmap& pixmap) {
     const QImage image = pixmap.toImage();
     return image.pixel(image.width() / 2, image.height() / 2);
-}
-
-TEST(CardImagesTest, EveryLayoutBuildsAllImagesAtItsCardSizeTheHighlightedStyleDiffers) {
-    for (int resolution = 0; resolution < kLayouts; ++resolution) {
-        CardImages images;
-        images.Build(resolution, kPatternBacks, 1);
-        const ScreenLayout& screen = ScreenLayoutAt(resolution);
-        const QSize size(screen.cardWidth, screen.cardHeight);
-        EXPECT_EQ(images.CardSize(), size);
-        for (int cardId = 1; cardId <= kFaceImages; ++cardId) {
-            ASSERT_FALSE(images.Face(cardId).isNull()) << cardId << " at " << resolution;
-            EXPECT_EQ(images.Face(cardId).size(), size);
-            // The face is drawn, and the corner outside the rounded card stays clear.
-            EXPECT_EQ(qAlpha(CentrePixel(images.Face(cardId))), 255);
-            EXPECT_EQ(qAlpha(images.Face(cardId).toImage().pixel(0, 0)), 0);
-        }
-        for (int deck = 0; deck < 2; ++deck) {
-            EXPECT_EQ(images.Back(deck).size(), size);
-            EXPECT_EQ(qAlpha(CentrePixel(images.Back(deck))), 255);
-        }
-        EXPECT_NE(CentrePixel(images.Highlighted(13)), CentrePixel(images.Face(13)));
-        EXPECT_TRUE(images.Face(0).isNull());
-        EXPECT_TRUE(images.Highlighted(54).isNull());
-    }
-    // High-density screens get twice the pixels at the same logical size.
-    CardImages images;
-    images.Build(1, kPatternBacks, 2);
-    EXPECT_EQ(images.CardSize(), QSize(53, 81));
-    EXPECT_EQ(images.Face(1).size(), QSize(106, 162));
-}
-
-// A colour back is a rounded rectangle of the stored colour; applying backs renders only the
-// back that changed.
-TEST(CardImagesTest, ApplyingColourBacksRendersOnlyTheBackThatChanged) {
-    CardImages images;
-    images.Build(2, kPatternBacks, 1);
-    const qint64 back0 = images.Back(0).cacheKey();
-    CardBacks changed = kPatternBacks;
-    changed[1] = CardBackRecord{kSolidColorBack, 0xFF0000, "", 7};
-    images.ApplyCardBacks(changed);
-    EXPECT_EQ(images.Back(0).cacheKey(), back0);
-    EXPECT_EQ(QColor(CentrePixel(images.Back(1))), QColor(0, 0, 255));
-    EXPECT_EQ(qAlpha(images.Back(1).toImage().pixel(0, 0)), 0);
-    EXPECT_EQ(images.Backs(), changed);
-    EXPECT_EQ(StoredFromColor(ColorFromStored(16512)), 16512);
 }
 
 // A picture that cannot be shown (missing, or too large to load) falls back to the default

@@ -1,6 +1,5 @@
-// The window at each size, laid out with a game in its middle: the table fills it, the "End
-// Hand" button covers no card, and the tallest hand columns stay in sight and within reach.
-#include <QPushButton>
+// The window at each size, laid out with a game in its middle: the tallest hand columns stay in
+// sight and within reach.
 
 #include "table/hit_test.h"
 #include "window_fixture.h"
@@ -18,41 +17,6 @@ class WindowSizeTest : public WindowTest, public ::testing::WithParamInterface<i
         return std::string("0,0,") + ScreenLayoutAt(layout).name;
     }
 };
-
-// Full ace and king columns on both sides and the tallest hand column under the button's columns.
-TEST_P(WindowSizeTest, TheTableFillsTheWindowAndEndHandCoversNoCard) {
-    EXPECT_GE(window->canvas()->width(), DefaultClientWidth(GetParam()));
-    // The player's hand row begins above the status bar.
-    EXPECT_LT(layout().OwnHandTop + 3 * kCardStep, window->canvas()->height());
-
-    Lay({.playerHand = "spadev clubv diamondv heartv spadev clubv diamondv heartv heart4 spade7",
-         .playerMelds = "spadea cluba diamonda hearta joker club2 | spadeh clubh diamondh hearth "
-                        "spade2 diamond2",
-         .opponentHand = "club6 diamond6 spade6 club7 diamond10 heart10 clubb diamond3 spade3",
-         .opponentMelds = "spadea cluba diamonda hearta joker joker | spadeh clubh diamondh "
-                          "hearth heart2 spade2",
-         .discardPile = "spade4 diamond4"});
-    window->ShowEndHandButton(true);
-    const QRect button = window->findChild<QPushButton*>("bnEndHand")->geometry();
-    EXPECT_TRUE(window->canvas()->rect().contains(button));
-    const QSize card(layout().CardWidth, layout().CardHeight);
-    const auto expectClear = [&](const CardPile& pile, const char* what, const DrawnHand* drawn) {
-        for (int i = 0; i < pile.count; ++i) {
-            const CardRecord& c = pile.cards[i];
-            const QPoint at(c.x, drawn ? (*drawn)[i].y : c.y);
-            EXPECT_FALSE(button.intersects(QRect(at, card))) << what << CardNameOf(c.cardId);
-        }
-    };
-    expectClear(state().PlayerMelds, "own meld ", nullptr);
-    expectClear(state().OpponentMelds, "opponent meld ", nullptr);
-    const DrawnHand drawn = DrawHand(state().PlayerHand, layout(), table().VisibleBottom);
-    expectClear(state().PlayerHand, "hand ", &drawn);
-    // The opponent's row as it is drawn: one card every HandOverlap pixels.
-    const QRect row(layout().LeftMargin, 5,
-                    (state().OpponentHand.count - 1) * state().HandOverlap + card.width(),
-                    card.height());
-    EXPECT_FALSE(button.intersects(row));
-}
 
 // Every card's index strip lies above the status bar, shows that card and takes its clicks.
 TEST_P(WindowSizeTest, EightCardsOfARankStayInSightAndWithinReach) {
