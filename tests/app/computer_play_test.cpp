@@ -5,7 +5,6 @@
 
 #include "app/cli/computer_match.h"
 #include "app/cli/lay_down_audit.h"
-#include "app/cli/match_report.h"
 #include "app/cli/side_mirror.h"
 #include "position.h"
 
@@ -31,18 +30,6 @@ TEST(ComputerMatch, TheSameSeedPlaysTheSameMatchAndItsPartsAddUp) {
         EXPECT_EQ(game.RecordedCount(), 0u);
     }
     EXPECT_EQ(checksums[0], checksums[1]);
-}
-
-TEST(MatchReport, TheMarginsMeanAndConfidenceIntervalAreEachSidesOwn) {
-    RunningMean margins;
-    for (const double margin : {200, -200, 400}) margins.Add(margin);
-    const MarginSummary player = SummarizeMargins(margins, kPlayerSide);
-    const MarginSummary opponent = SummarizeMargins(margins, kOpponentSide);
-    EXPECT_DOUBLE_EQ(player.mean, 400.0 / 3);
-    EXPECT_DOUBLE_EQ(opponent.mean, -player.mean);
-    // Sample deviation of 200, -200, 400 is 305.5; 1.96 x 305.5 / sqrt(3) = 345.7.
-    EXPECT_NEAR(player.high - player.mean, 345.7, 0.1);
-    EXPECT_NEAR(opponent.mean - opponent.low, 345.7, 0.1);
 }
 
 using test::BuildPosition;

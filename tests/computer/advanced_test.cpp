@@ -155,5 +155,14 @@ TEST_F(AdvancedTable, AWholeTurnOpensWithACanastaFromThePile) {
     EXPECT_EQ(game.random, probe);
 }
 
+TEST_F(AdvancedTable, AnOpeningMustKeepSevenCards) {
+    const std::string elevenCards =
+        "hearta spadea cluba diamonda hearta heart4 club5 diamond6 "
+        "spade7 heart8 club9";
+    int wild = 0;
+    EXPECT_FALSE(AdvOpeningReachable(Build({.opponentHand = elevenCards}), wild));
+    EXPECT_TRUE(AdvOpeningReachable(Build({.opponentHand = elevenCards + " diamond10"}), wild));
+}
+
 }  // namespace
 }  // namespace tavolex

@@ -69,5 +69,20 @@ TEST_F(BeginnerTable, AnOpeningFromAPileOfOneCardMustLeaveACardInHand) {
         Build({.opponentHand = hand, .discardPile = "heart9 club4", .opponentScore = 3000})));
 }
 
+TEST_F(BeginnerTable, BuildCanastasNeverLaysAFourthWildCardAndLeavesACard) {
+    // Four with a joker would need three more wild cards.
+    BuildCanastas(Build({.opponentHand = "joker joker joker heart4 club7",
+                         .opponentMelds = "spadeh clubh diamondh joker"}));
+    EXPECT_EQ(game.state().OpponentHand.count, 5);
+    // Four naturals take them, but not when that empties the hand.
+    BuildCanastas(Build(
+        {.opponentHand = "joker joker joker", .opponentMelds = "spadeh clubh diamondh hearth"}));
+    EXPECT_EQ(game.state().OpponentHand.count, 3);
+    BuildCanastas(Build({.opponentHand = "joker joker joker heart4",
+                         .opponentMelds = "spadeh clubh diamondh hearth"}));
+    EXPECT_EQ(Names(game.state().OpponentHand), "heart4");
+    EXPECT_EQ(game.state().OpponentTally.canastaCount, 1);
+}
+
 }  // namespace
 }  // namespace tavolex

@@ -55,5 +55,19 @@ TEST(ExpertOpeningPlan, ADiscardMustLeaveTheOpeningReachable) {
     EXPECT_TRUE(OpeningSurvivesDiscard(table.turn, kRankJoker));
 }
 
+TEST(ExpertOpeningPlan, CardsLeftAfterMeldingCountsPairsWildCardsAndBlackThrees) {
+    ExpertTable table;
+    int left = -1;
+    table.Build({.opponentHand = "spade9 club9 joker heart5"});
+    EXPECT_TRUE(CardsLeftAfterMelding(table.turn, left));
+    EXPECT_EQ(left, 1);
+
+    // Three black threes go down when going out; a nine joins the meld on the table.
+    table.Build({.opponentHand = "diamond9 spade3 club3 spade3 joker",
+                 .opponentMelds = "spade9 club9 heart9"});
+    EXPECT_TRUE(CardsLeftAfterMelding(table.turn, left));
+    EXPECT_EQ(left, 0);
+}
+
 }  // namespace
 }  // namespace tavolex
