@@ -1,5 +1,6 @@
-// The Advanced: its pile decision with the draws against 16 / D^2 and 25 / D^2, going out and
-// its draw against 16 / (PH^2 + 1), its discard choice and a whole turn from a position.
+// The Advanced: its pile decision with the draws against 16 / D^2 and 25 / D^2, an opening that
+// keeps seven cards, going out and its draw against 16 / (PH^2 + 1), its discard choice and a
+// whole turn from a position.
 #include "computer/advanced.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-// The Beginner: its initial meld, an opening from a pile of one card, going out with wild cards
-// and an empty hand at the discard.
+// The Beginner: its initial meld, an opening from a pile of one card, canasta building, going
+// out with wild cards and an empty hand at the discard.
 #include "computer/beginner.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-// The Expert's opening plan: the wild cards the pile's size allows, and the discards that leave
-// the opening reachable.
+// The Expert's opening plan: the wild cards the pile's size allows, the cards left after
+// melding, and the discards that leave the opening reachable.
 #include <gtest/gtest.h>
 
 #include "computer/expert_parts.h"

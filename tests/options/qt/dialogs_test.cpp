@@ -1,7 +1,7 @@
-// The options dialogs offscreen. Customize: the Players page edits a copy. The card backs: each
-// deck written with the value its type uses, on "&Apply" and OK; the pattern grid takes only
-// left clicks inside a cell. Sounds: what each button does to an event's list, and what OK and
-// Cancel write.
+// The options dialogs offscreen. Customize: the Players page edits a copy, and what OK and
+// "&Apply" store and hand to the window. The card backs: each deck written with the value its
+// type uses, on "&Apply" and OK; the pattern grid takes only left clicks inside a cell. Sounds:
+// what each button does to an event's list, and what OK and Cancel write.
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
