@@ -13,8 +13,6 @@ namespace {
 using test::ExpertTable;
 using test::Names;
 
-constexpr int kNine = 8;
-
 // A new hand: what the computer remembered of the last one is forgotten, as at a deal.
 void Build(ExpertTable& table, const test::Position& position) {
     table.Build(position);

@@ -18,10 +18,7 @@ int MeldColumnSize(ExpertTable& table, int rank) {
     return CountInColumn(table.game.state().OpponentMelds, table.game.table.layout, rank);
 }
 
-constexpr int kFive = 4;
-constexpr int kNine = 8;
 constexpr int kEight = 7;
-constexpr int kKing = 12;
 
 TEST(ExpertMelding, AShortStockMakesTheCanastasWhateverThePlayerHolds) {
     // The eights' meld already holds a joker, so it is no natural canasta to lay at once.

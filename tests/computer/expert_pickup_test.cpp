@@ -14,7 +14,6 @@ using test::Names;
 
 constexpr int kFive = 4;  // rank codes
 constexpr int kNine = 8;
-constexpr int kKing = 12;
 
 // One canasta to make: a pile the tests on the top card would take stays while 68 or more cards
 // are left in the stock, unless the computer is holding its black threes.

@@ -17,8 +17,6 @@ namespace {
 using test::BuildPosition;
 using test::IndexOf;
 
-constexpr int kNineColumn = 8;
-
 // A point inside the strip of the card that shows even when it is covered.
 struct Point {
     int x;

@@ -23,7 +23,6 @@ using test::IndexOf;
 using test::Names;
 
 constexpr int kEightColumn = 7;
-constexpr int kTenColumn = 9;
 
 // One click draws the cards the rules give; a red three among them is laid out, and replaced
 // only with DrawExtra. Each drawn card goes under the others of its column.
